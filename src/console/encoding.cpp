@@ -1,0 +1,25 @@
+#include "console/encoding.h"
+
+#include <array>
+#include <string>
+
+Encoding encodingForCodeset(std::string_view codeset) {
+  // Compare without case, hyphens or underscores: "Shift_JIS", "SHIFT-JIS"
+  // and "shiftjis" all name the same thing.
+  std::string key;
+  for (char c : codeset) {
+    if (c == '-' || c == '_') {
+      continue;
+    }
+    key += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+  }
+  static constexpr std::array<std::string_view, 11> kShiftJisFamily = {
+      "SHIFTJIS",   "SJIS",   "CP932",  "MS932",        "WINDOWS31J",   "MSKANJI",
+      "CSSHIFTJIS", "IBM932", "IBM943", "CSWINDOWS31J", "SHIFTJISX0213"};
+  for (std::string_view name : kShiftJisFamily) {
+    if (key == name) {
+      return Encoding::cp932;
+    }
+  }
+  return Encoding::utf8;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string_view>
+
+// The byte encoding of the console the tool talks to. Text inside the tool is
+// always UTF-8; in CP932 mode it is converted on its way out and typed text on
+// its way in.
+enum class Encoding { utf8, cp932 };
+
+// Maps a locale codeset name (as nl_langinfo(CODESET) gives it) to the console
+// encoding: any Shift_JIS family name means CP932, everything else UTF-8.
+Encoding encodingForCodeset(std::string_view codeset);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "console/encoding.h"
+
+// The few things the console needs from the operating system. Each platform
+// has its own source file; nothing outside src/console/ calls these.
+
+// Reads the console encoding from the process locale (called once at start).
+Encoding encodingOfTerminal();
+
+// Converts UTF-8 text to CP932 bytes into `out`. A character CP932 cannot
+// hold becomes "?"; returns false if that happened.
+bool utf8ToCp932(std::string_view text, std::string& out);
+
+// Converts typed CP932 bytes to UTF-8 into `out`; returns false (leaving `out`
+// unspecified) when the bytes are not valid CP932.
+bool cp932ToUtf8(std::string_view bytes, std::string& out);

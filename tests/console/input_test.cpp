@@ -1,0 +1,128 @@
+#include "console/input.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <sstream>
+
+#include "support/dialogue_runner.h"
+
+namespace {
+
+// A console over fixed input, for driving single reads.
+struct Fixture {
+  explicit Fixture(std::string input, Encoding encoding = Encoding::utf8)
+      : in(std::move(input)), console(in, out, encoding) {}
+  std::string written() {
+    flush(console);
+    return out.str();
+  }
+  std::istringstream in;
+  std::ostringstream out;
+  Console console;
+};
+
+constexpr int kWidth = 11;  // a name's limit
+const char* const kNotNumber = "□数字で入力してください\n";
+
+}  // namespace
+
+TEST(AskNumber, TakesTokensNotLines) {
+  Fixture f("3 2\n12abc\n7\n");
+  EXPECT_EQ(askNumber(f.console, "a:"), 3);
+  EXPECT_EQ(askNumber(f.console, "b:"), 2);  // answered by the rest of the first line
+  EXPECT_EQ(askNumber(f.console, "c:"), 12);
+  // The leftover "abc" is refused: the line is dropped and the question asked again.
+  EXPECT_EQ(askNumber(f.console, "d:"), 7);
+  EXPECT_EQ(f.written(), std::string("a:b:c:d:") + kNotNumber + "d:");
+}
+
+TEST(AskNumber, SignsAndThirtyTwoBitLimits) {
+  Fixture f("+5 -2147483648 2147483648 x\n2147483647 99999999999999999999\n-0\n");
+  EXPECT_EQ(askNumber(f.console, "?"), 5);
+  EXPECT_EQ(askNumber(f.console, "?"), -2147483647 - 1);
+  EXPECT_EQ(askNumber(f.console, "?"), 2147483647);  // the rest of the first line was dropped
+  EXPECT_EQ(askNumber(f.console, "?"), 0);
+  EXPECT_EQ(f.written(), "???□数字が大きすぎます\n??□数字が大きすぎます\n?");
+}
+
+TEST(AskNumber, RefusesOutOfRangeWithItsBounds) {
+  Fixture f("16 3\n-1\n15\n");
+  EXPECT_EQ(askNumber(f.console, "□参加人数:", {}, {0, 15}), 15);
+  EXPECT_EQ(f.written(),
+            "□参加人数:□0から15までの数字で入力してください\n□参加人数:"
+            "□0から15までの数字で入力してください\n□参加人数:");
+}
+
+TEST(AskNumber, EndOfInputEndsTheDialogue) {
+  Fixture empty("");
+  EXPECT_THROW(askNumber(empty.console, "?"), InputEnded);
+  Fixture blanks("  \n\t\n");
+  EXPECT_THROW(askNumber(blanks.console, "?"), InputEnded);
+  Fixture refusedLast("abc");
+  EXPECT_THROW(askNumber(refusedLast.console, "?"), InputEnded);
+  EXPECT_EQ(refusedLast.written(), std::string("?") + kNotNumber + "?");
+}
+
+TEST(AskPair, HyphenRulesAndLeftovers) {
+  int group = 0;
+  int entry = 0;
+  Fixture f("1-3\n8\n1 -2\n4-\n 5\n1-x\n2-6\n");
+  askPair(f.console, group, entry, "?");
+  EXPECT_EQ(group, 1);
+  EXPECT_EQ(entry, 3);
+  askPair(f.console, group, entry, "?");  // a single number keeps the entry
+  EXPECT_EQ(group, 8);
+  EXPECT_EQ(entry, 3);
+  askPair(f.console, group, entry, "?");  // a blank before the hyphen ends the pair
+  EXPECT_EQ(group, 1);
+  EXPECT_EQ(entry, 3);
+  askPair(f.console, group, entry, "?");  // " -2" is left over and read as a number
+  EXPECT_EQ(group, -2);
+  EXPECT_EQ(entry, 3);
+  askPair(f.console, group, entry, "?");  // blanks and a line end may follow the hyphen
+  EXPECT_EQ(group, 4);
+  EXPECT_EQ(entry, 5);
+  askPair(f.console, group, entry, "?");  // "1-x" is refused whole and nothing changes
+  EXPECT_EQ(group, 2);
+  EXPECT_EQ(entry, 6);
+  EXPECT_EQ(f.written(), std::string("?????") + "?" + kNotNumber + "?");
+}
+
+TEST(AskWord, StoresNamesWithinTheirWidth) {
+  std::array<char, 34> slot{};
+  Fixture f("ＡＢＣＤＥa ＡＢＣＤＥＦ\nｱｲｳｴｵｶｷｸｹｺｻｼ\nﾀﾁﾂﾃﾄﾅﾆﾇﾈﾉﾊ 名　前\n");
+  askWord(f.console, slot, kWidth, "?");
+  EXPECT_STREQ(slot.data(), "ＡＢＣＤＥa");
+  askWord(f.console, slot, kWidth, "?");  // six wide characters and then 12 narrow are refused
+  EXPECT_STREQ(slot.data(), "ﾀﾁﾂﾃﾄﾅﾆﾇﾈﾉﾊ");
+  askWord(f.console, slot, kWidth, "?");  // a wide blank does not end a word
+  EXPECT_STREQ(slot.data(), "名　前");
+  const char* tooLong = "□半角11文字（全角5文字）までで入力してください\n";
+  EXPECT_EQ(f.written(), std::string("??") + tooLong + "?" + tooLong + "??");
+}
+
+TEST(AskWord, RefusesBytesThatAreNotText) {
+  std::array<char, 34> slot{};
+  Fixture f("\x82\xA0\nok\n\x01x\nfine\n" + std::string(300, 'x') + "\nend");
+  askWord(f.console, slot, kWidth, "?");
+  EXPECT_STREQ(slot.data(), "ok");
+  askWord(f.console, slot, kWidth, "?");
+  EXPECT_STREQ(slot.data(), "fine");
+  askWord(f.console, slot, kWidth, "?");
+  EXPECT_STREQ(slot.data(), "end");
+  const char* bad = "□使えない文字が含まれています\n";
+  EXPECT_EQ(f.written(), std::string("?") + bad + "??" + bad + "??" +
+                             "□半角11文字（全角5文字）までで入力してください\n?");
+}
+
+TEST(AskWord, ReadsCp932AndStoresUtf8) {
+  std::array<char, 34> slot{};
+  Fixture f(toCp932("ＡＢＣＤＥa\n") + "\x82\n" + toCp932("ﾐｻｲﾙ\n"), Encoding::cp932);
+  askWord(f.console, slot, kWidth, "□%d人目の名前:", {1});
+  EXPECT_STREQ(slot.data(), "ＡＢＣＤＥa");
+  askWord(f.console, slot, kWidth, "□%d人目の名前:", {2});
+  EXPECT_STREQ(slot.data(), "ﾐｻｲﾙ");
+  EXPECT_EQ(f.written(), toCp932("□1人目の名前:□2人目の名前:□使えない文字が含まれています\n"
+                                 "□2人目の名前:"));
+}
