@@ -1,0 +1,13 @@
+#include <iostream>
+
+#include "app/dialogue.h"
+#include "console/console.h"
+#include "console/platform.h"
+#include "draw/generator.h"
+
+int main() {
+  Encoding encoding = encodingOfTerminal();
+  ClockGenerator generator;
+  Console console(std::cin, std::cout, encoding);
+  return runDialogue(console, generator);
+}

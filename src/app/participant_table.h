@@ -1,0 +1,28 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+// Who takes part and how many races are run, shared by the draw and the tally.
+
+inline constexpr int kMaxParticipants = 15;  // slots in the table
+inline constexpr int kNameWidth = 11;        // CP932 bytes a name may take
+
+// A name as UTF-8 with a closing NUL. Eleven CP932 bytes are at most eleven
+// characters of at most three UTF-8 bytes each.
+using NameSlot = std::array<char, 3 * kNameWidth + 1>;
+
+struct ParticipantTable {
+  std::array<NameSlot, kMaxParticipants> names = startingNames();  // [i] is participant i+1
+  int count = 0;  // participants in use, from the first slot on
+  int races = 0;  // races per participant
+
+  // Slots 1 to 12 hold "新規", the rest are empty.
+  static std::array<NameSlot, kMaxParticipants> startingNames();
+};
+
+// The name of participant `index + 1`.
+std::string_view nameAt(const ParticipantTable& table, int index);
+
+// Removes participant `index + 1`; those after it move up one slot.
+void removeParticipant(ParticipantTable& table, int index);

@@ -1,0 +1,165 @@
+#include "app/dialogue.h"
+
+#include <gtest/gtest.h>
+
+#include "support/dialogue_runner.h"
+
+namespace {
+
+const std::string PB = kPageBreak;
+const std::string kTitle =
+    "- ゼピロレースソフトウェア  -\n\n"
+    "□モード選択(0:ランダムキャラマシン抽選,1:大会用ポイント集計,2:更新履歴):";
+const std::string kHistory =
+    "\n更新履歴\n----------------------------------------------\nver2.2　7/30\n"
+    "抽選機能において、キャラの縛りが自由に選択できるようになった\nver2.1　7/27\n"
+    "得点計算機能において各レースの小計を表示するようにした\nver2.0　7/27\n"
+    "一から一新！抽選機能において、マシンの縛りが自由にできるようになった\n"
+    "得点計算機能において、ポイントが高い順にソートしてくれるようにした\nver1.1　7/3\n"
+    "抽選機能において、抽選終了後、参加者や参加人数を変更できるようにした\nver1.0\n"
+    "とりあえず公開、抽選機能と得点計算機能を実装\n"
+    "----------------------------------------------\n\n";
+const std::string kAfterDraw =
+    "■□キャラ・マシン抽選終了□■\n0:同条件で繰り返す\n1:縛りキャラ・マシンを変える\n"
+    "2:参加者を変える\n3:最初から\n4:大会用得点計算へ\n5:終了する\n";
+const std::string kAfterTally = "■□計算終了□■\n0:マシン抽選へ\n1:最初から\n2:終了する\n:";
+const std::string kCounts = "\n□参加人数:□レース数:\n";
+const std::string kDrawEntry = "\n\n-= ランダムキャラ・マシン抽選 =-\n\n" + kCounts;
+const std::string kTallyEntry = "\n\n-= 大会用ポイント集計 =-\n\n" + kCounts;
+const std::string kDone = "■□変更完了□■\n0:変更完了\n1:まだ変更点がある\n";
+
+// The name prompts for participants 1 to `count`.
+std::string namePrompts(int count) {
+  std::string prompts;
+  for (int i = 1; i <= count; ++i) {
+    prompts += "□" + std::to_string(i) + "人目の名前:";
+  }
+  return prompts;
+}
+
+std::string participantList(std::initializer_list<const char*> names) {
+  std::string list = "-------------------\n";
+  int i = 1;
+  for (const char* name : names) {
+    list += std::to_string(i++) + "人目 " + name + "\n";
+  }
+  return list + "-------------------\n\n";
+}
+
+std::string leaveQuestion(int joining) {
+  return "□何人目の人が抜けた？(人数が増える場合," + std::to_string(joining) + "):";
+}
+
+}  // namespace
+
+TEST(Dialogue, HistoryIsFollowedDirectlyByTheTitleMenu) {
+  Transcript t = runScript("2\n2\n");
+  EXPECT_EQ(t.output,
+            kTitle + times(4, PB) + kHistory + kTitle + times(4, PB) + kHistory + kTitle + "\n");
+  EXPECT_EQ(t.status, 1);  // the input ran out
+}
+
+TEST(Dialogue, DrawEntryLeadsToTheAfterDrawMenuAndFiveEnds) {
+  Transcript t = runScript("0\n2 2\nA B\n5\n");
+  EXPECT_EQ(t.output, kTitle + PB + kDrawEntry + namePrompts(2) + PB + kAfterDraw);
+  EXPECT_EQ(t.status, 0);
+}
+
+TEST(Dialogue, AfterDrawRepeatAnswersComeBackToTheMenu) {
+  // 0, an unlisted 9 and (until the editor exists) 1 all return to the menu.
+  Transcript t = runScript("0\n1 1\nA\n0\n9\n1\n5\n");
+  EXPECT_EQ(t.output, kTitle + PB + kDrawEntry + namePrompts(1) + PB + kAfterDraw +
+                          times(3, times(4, PB) + kAfterDraw));
+  EXPECT_EQ(t.status, 0);
+}
+
+TEST(Dialogue, SwitchingJobsStartsANewEntryEachTime) {
+  Transcript t = runScript("0\n1 1\nA\n3\n1 2\nB\n4\n1 1\nC\n7\n1\n1 1\nD\n0\n0 0\n4\n0 1\n2\n");
+  std::string drawEntry = kDrawEntry + namePrompts(1) + PB + kAfterDraw;
+  std::string tallyEntry = kTallyEntry + namePrompts(1) + times(3, PB) + kAfterTally;
+  EXPECT_EQ(t.output, kTitle + PB + drawEntry +                // draw
+                          times(3, PB) + drawEntry +           // 3: start over
+                          times(3, PB) + tallyEntry +          // 4: to the tally
+                          times(4, PB) + kAfterTally +         // 7: only the menu again
+                          PB + tallyEntry +                    // 1: a new tally
+                          PB + kDrawEntry + PB + kAfterDraw +  // 0: to the draw, nobody
+                          times(3, PB) + kTallyEntry + times(3, PB) + kAfterTally);
+  EXPECT_EQ(t.status, 0);
+}
+
+TEST(Dialogue, TitleNumberOutsideTheMenuStillEntersParticipants) {
+  // 7 runs the entry under the tally header, then the title menu comes back and
+  // the job chosen there starts after the entry.
+  Transcript t = runScript("7\n1 1\nA\n1\n2\n");
+  EXPECT_EQ(t.output, kTitle + PB + kTallyEntry + namePrompts(1) + times(3, PB) + kTitle +
+                          times(4, PB) + kAfterTally);
+  EXPECT_EQ(t.status, 0);
+}
+
+TEST(Dialogue, ChangeScreenLetsParticipantsLeaveAndJoin) {
+  Transcript t = runScript("0\n3 1\nA B C\n2\n2\n1\n3\nD\n0\n5\n");
+  EXPECT_EQ(t.output, kTitle + PB + kDrawEntry + namePrompts(3) + PB + kAfterDraw + PB +
+                          participantList({"A", "B", "C"}) + leaveQuestion(4) + PB +
+                          participantList({"A", "C"}) + kDone + "\n" +
+                          // 1: the change screen again on the next pass
+                          times(4, PB) + participantList({"A", "C"}) + leaveQuestion(3) +
+                          "□新たに参加する人を入力:" + PB + participantList({"A", "C", "D"}) +
+                          kDone + "\n" + times(3, PB) + kAfterDraw);
+  EXPECT_EQ(t.status, 0);
+}
+
+TEST(Dialogue, CountsOutsideTheJobsLimitsAreAskedAgain) {
+  Transcript t = runScript("1\n13\n2 0\n10\n9\nA B\n2\n");
+  std::string people = "□参加人数:";
+  std::string races = "□レース数:";
+  EXPECT_EQ(t.output, kTitle + PB + "\n\n-= 大会用ポイント集計 =-\n\n\n" + people +
+                          "□0から12までの数字で入力してください\n" + people + races +
+                          "□1から9までの数字で入力してください\n" + races +
+                          "□1から9までの数字で入力してください\n" + races + "\n" + namePrompts(2) +
+                          times(3, PB) + kAfterTally);
+
+  Transcript draw = runScript("0\n16\n15 100\n0\n" + times(15, "x ") + "\n5\n");
+  EXPECT_NE(draw.output.find("□0から15までの数字で入力してください\n□参加人数:"),
+            std::string::npos);
+  EXPECT_NE(draw.output.find("□0から99までの数字で入力してください\n□レース数:"),
+            std::string::npos);
+  EXPECT_EQ(draw.status, 0);
+}
+
+TEST(Dialogue, ChangeScreenRefusesNumbersOutsideTheListAndAJoinBeyondFifteen) {
+  Transcript t = runScript("0\n15 1\n" + times(15, "x ") + "\n2\n0\n16 9\n17\n1\n0\n5\n");
+  std::string question = leaveQuestion(16);
+  EXPECT_NE(t.output.find(question + "□1から16までの数字で入力してください\n" + question +
+                          "□参加者は15人までです\n" + question +
+                          "□1から16までの数字で入力してください\n" + question + PB),
+            std::string::npos);
+  EXPECT_NE(t.output.find("14人目 x\n-------------------\n\n" + kDone), std::string::npos);
+  EXPECT_EQ(t.status, 0);
+}
+
+TEST(Dialogue, Cp932ModeWritesTheCp932FormOfEveryScreen) {
+  const std::string script =
+      "2\n0\n3 1\nゼピロ ﾐｻｲﾙ 名　前\n2\n1\n0\n4\n1 9\nＡＢＣＤＥＦ\nＡＢＣＤＥ\n3\n2\n";
+  Transcript utf8 = runScript(script);
+  Transcript cp932 = runScript(toCp932(script), Encoding::cp932);
+  EXPECT_EQ(cp932.output, toCp932(utf8.output));
+  EXPECT_EQ(cp932.status, 0);
+  EXPECT_EQ(utf8.status, 0);
+  EXPECT_NE(utf8.output.find(participantList({"ﾐｻｲﾙ", "名　前"})), std::string::npos);
+}
+
+TEST(Dialogue, EndOfInputEndsWithStatusOneOnAFreshLine) {
+  for (const char* script : {"", "0\n", "0\n2 2\nA", "0\n1 1\nA\n2\n", "1\n1 1\nA\n9\n"}) {
+    Transcript t = runScript(script);
+    EXPECT_EQ(t.status, 1) << script;
+    EXPECT_EQ(t.output.back(), '\n') << script;
+  }
+  // Refused input at the end does not loop: it ends too.
+  EXPECT_EQ(runScript("0\nx").status, 1);
+  EXPECT_EQ(runScript("0\n1 1\n\x01").status, 1);
+}
+
+TEST(Dialogue, TwoRunsInOneProcessAreIdentical) {
+  const std::string script = "0\n2 1\nA B\n2\n3\n1\n0\n4\n1 1\nC\n2\n";
+  EXPECT_EQ(runScript(script).output, runScript(script).output);
+}

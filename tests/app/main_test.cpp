@@ -1,0 +1,110 @@
+// Drives the built program through a pseudo-terminal, as a person at a
+// keyboard would: every prompt must be on the screen before the program
+// waits for the answer.
+
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <string>
+
+namespace {
+
+class Terminal {
+ public:
+  Terminal() {
+    pid_ = forkpty(&master_, nullptr, nullptr, nullptr);
+    if (pid_ == 0) {
+      setenv("LC_ALL", "C.UTF-8", 1);
+      execl(ZEPIRO_BINARY, "zepiro", static_cast<char*>(nullptr));
+      _exit(127);
+    }
+  }
+  ~Terminal() {
+    if (pid_ > 0 && !exited_) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, nullptr, 0);
+    }
+    close(master_);
+  }
+  Terminal(const Terminal&) = delete;
+  Terminal& operator=(const Terminal&) = delete;
+
+  // Reads the screen until `text` appears after what was seen before;
+  // false if it does not within five seconds.
+  bool waitFor(const std::string& text) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (screen_.find(text, seen_) == std::string::npos) {
+      auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+          deadline - std::chrono::steady_clock::now());
+      pollfd fd{master_, POLLIN, 0};
+      if (left.count() <= 0 || poll(&fd, 1, static_cast<int>(left.count())) <= 0) {
+        return false;
+      }
+      char buffer[4096];
+      ssize_t got = read(master_, buffer, sizeof buffer);
+      if (got <= 0) {
+        return false;
+      }
+      screen_.append(buffer, static_cast<size_t>(got));
+    }
+    seen_ = screen_.find(text, seen_) + text.size();
+    return true;
+  }
+
+  void type(const std::string& keys) {
+    ASSERT_EQ(::write(master_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
+  }
+
+  // Waits for the program to end and returns its exit status.
+  int exitStatus() {
+    int status = 0;
+    for (int i = 0; i < 500 && waitpid(pid_, &status, WNOHANG) == 0; ++i) {
+      usleep(10000);
+    }
+    exited_ = true;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+ private:
+  int master_ = -1;
+  pid_t pid_ = -1;
+  bool exited_ = false;
+  std::string screen_;
+  size_t seen_ = 0;
+};
+
+const std::string kTitlePrompt = "2:更新履歴):";
+
+}  // namespace
+
+TEST(Terminal, EveryPromptIsShownBeforeTheProgramWaits) {
+  Terminal t;
+  ASSERT_TRUE(t.waitFor(kTitlePrompt));
+  t.type("2\n");
+  ASSERT_TRUE(t.waitFor("とりあえず公開"));
+  ASSERT_TRUE(t.waitFor(kTitlePrompt));
+  t.type("0\n");
+  ASSERT_TRUE(t.waitFor("□参加人数:"));
+  t.type("1\n");
+  ASSERT_TRUE(t.waitFor("□レース数:"));
+  t.type("2\n");
+  ASSERT_TRUE(t.waitFor("□1人目の名前:"));
+  t.type("ゼピロ\n");
+  ASSERT_TRUE(t.waitFor("5:終了する"));
+  t.type("abc\n");
+  ASSERT_TRUE(t.waitFor("□数字で入力してください"));
+  ASSERT_TRUE(t.waitFor("5:終了する"));
+  t.type("5\n");
+  EXPECT_EQ(t.exitStatus(), 0);
+}
+
+TEST(Terminal, EndOfInputEndsWithStatusOne) {
+  Terminal t;
+  ASSERT_TRUE(t.waitFor(kTitlePrompt));
+  t.type("\x04");  // Ctrl-D at the start of a line
+  EXPECT_EQ(t.exitStatus(), 1);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "console/encoding.h"
+#include "draw/generator.h"
+
+// Runs whole dialogues in-process against string streams.
+
+// A generator that hands out a fixed list of numbers in turn, then starts over.
+class ReplayGenerator : public Generator {
+ public:
+  explicit ReplayGenerator(std::vector<int> numbers) : numbers_(std::move(numbers)) {}
+  int next() override {
+    int value = numbers_[position_ % numbers_.size()];
+    ++position_;
+    return value;
+  }
+  size_t used() const { return position_; }
+
+ private:
+  std::vector<int> numbers_;
+  size_t position_ = 0;
+};
+
+struct Transcript {
+  std::string output;
+  int status;
+};
+
+// Feeds `input` to the dialogue and returns what it wrote and its status.
+Transcript runScript(std::string_view input, Encoding encoding = Encoding::utf8);
+Transcript runScript(std::string_view input, Generator& generator,
+                     Encoding encoding = Encoding::utf8);
+
+// CP932 bytes of UTF-8 text, converted by iconv independently of the tool.
+std::string toCp932(std::string_view utf8);
+
+// The page break: 25 line ends.
+inline const std::string kPageBreak(25, '\n');
+
+// Repeats a text.
+std::string times(int count, std::string_view text);
