@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/participant_table.h"
+#include "draw/rosters.h"
 
 // Everything the dialogue keeps from start to exit, in fixed-size tables
 // owned by the main loop and handed to the screens by reference.
@@ -9,4 +10,6 @@ struct Session {
   int phase = 1;    // 1 enter participants, 2 set up, 3 result shown, 4 change participants
   int answer = -1;  // the last answer to a result menu or to "change done?"
   ParticipantTable participants;
+  CharacterRoster characters = startingCharacterRoster();  // with the ban flags
+  VehicleRoster vehicles = startingVehicleRoster();        // with the ban flags
 };

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <array>
+#include <cstring>
+#include <string_view>
+
+// A table of named entries in numbered groups, each entry carrying its own
+// ban flag. Every entry is a slot string whose first byte is the flag and the
+// rest the name (UTF-8), so printing the slot shows the flag in front.
+
+inline constexpr char kAllowed = ' ';  // the entry may be drawn
+inline constexpr char kBanned = '-';   // the draw never hands the entry out
+
+template <int Groups, int Entries, size_t SlotBytes>
+struct Roster {
+  static constexpr int kGroups = Groups;
+  static constexpr int kEntries = Entries;
+  std::array<std::array<std::array<char, SlotBytes>, Entries>, Groups> slots{};
+};
+
+// True if (group, entry), both counted from 1, names an entry of the roster.
+template <typename R>
+bool hasEntry(const R& /*roster*/, int group, int entry) {
+  return group >= 1 && group <= R::kGroups && entry >= 1 && entry <= R::kEntries;
+}
+
+// The slot string of an entry, flag first; (group, entry) must exist.
+template <typename R>
+std::string_view entryText(const R& roster, int group, int entry) {
+  return roster.slots[static_cast<size_t>(group - 1)][static_cast<size_t>(entry - 1)].data();
+}
+
+template <typename R>
+char flagOf(const R& roster, int group, int entry) {
+  return entryText(roster, group, entry)[0];
+}
+
+template <typename R>
+void setFlag(R& roster, int group, int entry, char flag) {
+  roster.slots[static_cast<size_t>(group - 1)][static_cast<size_t>(entry - 1)][0] = flag;
+}
+
+// Fills every slot with an allowed flag and its name from `names`.
+template <typename R, typename Names>
+R rosterFromNames(const Names& names) {
+  R roster;
+  for (int g = 0; g < R::kGroups; ++g) {
+    for (int e = 0; e < R::kEntries; ++e) {
+      auto& slot = roster.slots[static_cast<size_t>(g)][static_cast<size_t>(e)];
+      std::string_view name = names[static_cast<size_t>(g)][static_cast<size_t>(e)];
+      slot[0] = kAllowed;
+      std::memcpy(slot.data() + 1, name.data(), name.size());
+    }
+  }
+  return roster;
+}

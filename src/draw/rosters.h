@@ -1,0 +1,19 @@
+#pragma once
+
+#include "draw/roster.h"
+
+// The game's roster as the tool knows it.
+
+// 24 characters in three weight classes (1 light, 2 medium, 3 heavy) of 8.
+// A slot holds the flag, up to 8 wide characters and the NUL.
+using CharacterRoster = Roster<3, 8, 26>;
+
+// 36 vehicles in six groups of 6: groups 1 to 3 are the light, medium and
+// heavy karts, 4 to 6 the light, medium and heavy bikes. A character of class
+// c rides only kart group c or bike group c + 3. A slot holds the flag, up to
+// 11 wide characters and the NUL.
+using VehicleRoster = Roster<6, 6, 35>;
+
+// Both rosters as they start: every entry allowed.
+CharacterRoster startingCharacterRoster();
+VehicleRoster startingVehicleRoster();
