@@ -1,0 +1,95 @@
+#include "draw/presets.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
+
+namespace {
+
+using Banned = std::set<std::pair<int, int>>;
+
+template <typename R>
+Banned bannedIn(const R& roster) {
+  Banned banned;
+  for (int g = 1; g <= R::kGroups; ++g) {
+    for (int e = 1; e <= R::kEntries; ++e) {
+      if (flagOf(roster, g, e) == kBanned) {
+        banned.insert({g, e});
+      }
+    }
+  }
+  return banned;
+}
+
+Banned wholeGroups(int first, int last, int entries) {
+  Banned all;
+  for (int g = first; g <= last; ++g) {
+    for (int e = 1; e <= entries; ++e) {
+      all.insert({g, e});
+    }
+  }
+  return all;
+}
+
+Banned afterVehiclePreset(int preset) {
+  VehicleRoster vehicles = startingVehicleRoster();
+  applyVehiclePreset(vehicles, preset);
+  return bannedIn(vehicles);
+}
+
+Banned afterCharacterPreset(int preset) {
+  CharacterRoster characters = startingCharacterRoster();
+  applyCharacterPreset(characters, preset);
+  return bannedIn(characters);
+}
+
+}  // namespace
+
+TEST(VehiclePresets, BanExactlyTheirEntries) {
+  EXPECT_EQ(afterVehiclePreset(1), (Banned{{4, 2}, {5, 2}, {6, 2}, {1, 3}}));
+  EXPECT_EQ(afterVehiclePreset(2), (Banned{{4, 5}, {5, 6}, {5, 5}}));
+  EXPECT_EQ(afterVehiclePreset(3),
+            (Banned{{4, 2}, {5, 2}, {6, 2}, {1, 3}, {4, 5}, {5, 6}, {5, 5}}));
+  EXPECT_EQ(afterVehiclePreset(4), (Banned{{2, 3}, {3, 6}, {1, 3}}));
+  EXPECT_EQ(afterVehiclePreset(5), wholeGroups(4, 6, 6));
+  EXPECT_EQ(afterVehiclePreset(6), wholeGroups(1, 3, 6));
+  EXPECT_EQ(afterVehiclePreset(8), wholeGroups(1, 6, 6));
+  for (int other : {-1, 0, 9, 100}) {
+    EXPECT_EQ(afterVehiclePreset(other), Banned{}) << other;
+  }
+}
+
+TEST(VehiclePresets, OnlySevenAllowsAgain) {
+  for (int preset = 1; preset <= 6; ++preset) {
+    VehicleRoster vehicles = startingVehicleRoster();
+    applyVehiclePreset(vehicles, 8);
+    applyVehiclePreset(vehicles, preset);
+    EXPECT_EQ(bannedIn(vehicles), wholeGroups(1, 6, 6)) << preset;
+  }
+  VehicleRoster vehicles = startingVehicleRoster();
+  applyVehiclePreset(vehicles, 6);
+  applyVehiclePreset(vehicles, 5);  // karts only, but the earlier kart bans stay
+  EXPECT_EQ(bannedIn(vehicles), wholeGroups(1, 6, 6));
+  applyVehiclePreset(vehicles, 7);
+  EXPECT_EQ(bannedIn(vehicles), Banned{});
+}
+
+TEST(CharacterPresets, BanTheOtherClassesAndLeaveTheChosenOneAsItWas) {
+  EXPECT_EQ(afterCharacterPreset(1), wholeGroups(2, 3, 8));
+  Banned lightAndHeavy = wholeGroups(1, 1, 8);
+  lightAndHeavy.merge(wholeGroups(3, 3, 8));
+  EXPECT_EQ(afterCharacterPreset(2), lightAndHeavy);
+  EXPECT_EQ(afterCharacterPreset(3), wholeGroups(1, 2, 8));
+  EXPECT_EQ(afterCharacterPreset(5), wholeGroups(1, 3, 8));
+  EXPECT_EQ(afterCharacterPreset(9), Banned{});
+
+  CharacterRoster characters = startingCharacterRoster();
+  setFlag(characters, 1, 4, kBanned);
+  applyCharacterPreset(characters, 1);  // light only, with one light ban kept
+  Banned expected = wholeGroups(2, 3, 8);
+  expected.insert({1, 4});
+  EXPECT_EQ(bannedIn(characters), expected);
+  applyCharacterPreset(characters, 4);
+  EXPECT_EQ(bannedIn(characters), Banned{});
+}

@@ -1,0 +1,78 @@
+#include "draw/restriction_editor.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "support/dialogue_runner.h"
+
+namespace {
+
+const std::string kQuestion = "\n(0:マシン縛りを設定 1:キャラ縛りを設定 2:縛りなし):";
+const std::string kVehiclePrompt =
+    "\n□マシンの縛り選択\n(○-○の形式で選択、選択しなおせば戻る。「-」がついたマシンは出現しない):";
+const std::string kCharacterPrompt =
+    "\n□キャラの縛り選択\n(○-○の形式で選択、選択しなおせば戻る。「-」がついたキャラは出現しない):";
+
+struct Editor {
+  explicit Editor(std::string input) : in(std::move(input)), console(in, out, Encoding::utf8) {}
+  std::string visit() {
+    state.screen = -1;
+    out.str("");
+    editRestrictions(console, state, characters, vehicles);
+    flush(console);
+    return out.str();
+  }
+  std::istringstream in;
+  std::ostringstream out;
+  Console console;
+  EditorState state;
+  CharacterRoster characters = startingCharacterRoster();
+  VehicleRoster vehicles = startingVehicleRoster();
+};
+
+// Counts the places `part` occurs in `text`.
+int count(const std::string& text, const std::string& part) {
+  int n = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+    ++n;
+  }
+  return n;
+}
+
+}  // namespace
+
+TEST(RestrictionEditor, LeavingAtOnceWithTwo) {
+  Editor e("2\n");
+  EXPECT_EQ(e.visit(), kQuestion + kPageBreak + kPageBreak);
+}
+
+TEST(RestrictionEditor, VehicleInputsGetOneMorePageBreakThanCharacterInputs) {
+  Editor e("0\n7-3\n8\n1-1\n5\n0\n");
+  std::string out = e.visit();
+  // question, vehicle 7-3, vehicle 8, character 1-1, character 5, vehicle 0; each
+  // screen also starts behind the page break that follows the question's place.
+  const std::string vehicleBreaks = times(3, kPageBreak);
+  const std::string characterBreaks = times(2, kPageBreak);
+  EXPECT_EQ(count(out, kVehiclePrompt + vehicleBreaks + "1-1:"), 1);          // after 7-3
+  EXPECT_EQ(count(out, kVehiclePrompt + vehicleBreaks + "軽量級\n"), 1);      // after 8
+  EXPECT_EQ(count(out, kCharacterPrompt + characterBreaks + "軽量級\n"), 1);  // after 1-1
+  EXPECT_EQ(count(out, kCharacterPrompt + characterBreaks + "1-1:"), 1);      // after 5
+  EXPECT_TRUE(out.ends_with(kVehiclePrompt + kPageBreak + kPageBreak));
+  EXPECT_EQ(count(out, kQuestion), 1);
+  EXPECT_EQ(flagOf(e.characters, 1, 1), kBanned);
+  EXPECT_EQ(flagOf(e.vehicles, 5, 6), kBanned);
+}
+
+TEST(RestrictionEditor, ALaterVisitWithAnUnlistedFirstAnswerEndsAtOnce) {
+  Editor e("1\n4-3\n0\n9\n");
+  e.visit();
+  EXPECT_EQ(e.visit(), kQuestion + kPageBreak + kPageBreak);
+  EXPECT_EQ(flagOf(e.characters, 3, 1), kAllowed);
+  EXPECT_EQ(flagOf(e.characters, 2, 1), kBanned);
+}
+
+TEST(RestrictionEditor, AnUnlistedFirstAnswerOnTheFirstVisitEndsToo) {
+  Editor e("9\n");
+  EXPECT_EQ(e.visit(), kQuestion + kPageBreak + kPageBreak);
+}
