@@ -4,6 +4,7 @@
 #include "app/participant_screens.h"
 #include "app/session.h"
 #include "console/input.h"
+#include "draw/restriction_editor.h"
 
 namespace {
 
@@ -18,9 +19,11 @@ bool runPass(Console& console, Session& s, Generator& /*generator*/) {
   if (s.phase == 1 && s.mode != 2) {
     enterParticipants(console, s.participants, s.mode == 0);
     s.phase = 2;
+    s.editor.screen = -1;
   }
   pageBreak(console);
   if (s.mode == 0 && s.phase == 2) {
+    editRestrictions(console, s.editor, s.characters, s.vehicles);
     s.phase = 3;
   }
   if (s.mode == 0 && s.phase != 4 && askAfterDrawMenu(console, s)) {

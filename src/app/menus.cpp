@@ -23,8 +23,9 @@ bool askAfterDrawMenu(Console& console, Session& session) {
     case 0:
       session.phase = 3;
       break;
-    case 1:
+    case 1:  // opens the restriction editor at its first question
       session.phase = 2;
+      session.editor.screen = -1;
       break;
     case 2:
       session.phase = 4;

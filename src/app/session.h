@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/participant_table.h"
+#include "draw/editor_state.h"
 #include "draw/rosters.h"
 
 // Everything the dialogue keeps from start to exit, in fixed-size tables
@@ -12,4 +13,5 @@ struct Session {
   ParticipantTable participants;
   CharacterRoster characters = startingCharacterRoster();  // with the ban flags
   VehicleRoster vehicles = startingVehicleRoster();        // with the ban flags
+  EditorState editor;
 };

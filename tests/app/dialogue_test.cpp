@@ -26,6 +26,8 @@ const std::string kAfterTally = "■□計算終了□■\n0:マシン抽選へ\
 const std::string kCounts = "\n□参加人数:□レース数:\n";
 const std::string kDrawEntry = "\n\n-= ランダムキャラ・マシン抽選 =-\n\n" + kCounts;
 const std::string kTallyEntry = "\n\n-= 大会用ポイント集計 =-\n\n" + kCounts;
+// The restriction editor's first question, answered 2 (no bans changed).
+const std::string kEditorLeft = "\n(0:マシン縛りを設定 1:キャラ縛りを設定 2:縛りなし):" + PB + PB;
 const std::string kDone = "■□変更完了□■\n0:変更完了\n1:まだ変更点がある\n";
 
 // The name prompts for participants 1 to `count`.
@@ -60,29 +62,32 @@ TEST(Dialogue, HistoryIsFollowedDirectlyByTheTitleMenu) {
 }
 
 TEST(Dialogue, DrawEntryLeadsToTheAfterDrawMenuAndFiveEnds) {
-  Transcript t = runScript("0\n2 2\nA B\n5\n");
-  EXPECT_EQ(t.output, kTitle + PB + kDrawEntry + namePrompts(2) + PB + kAfterDraw);
+  Transcript t = runScript("0\n2 2\nA B\n2\n5\n");
+  EXPECT_EQ(t.output, kTitle + PB + kDrawEntry + namePrompts(2) + PB + kEditorLeft + kAfterDraw);
   EXPECT_EQ(t.status, 0);
 }
 
 TEST(Dialogue, AfterDrawRepeatAnswersComeBackToTheMenu) {
-  // 0, an unlisted 9 and (until the editor exists) 1 all return to the menu.
-  Transcript t = runScript("0\n1 1\nA\n0\n9\n1\n5\n");
-  EXPECT_EQ(t.output, kTitle + PB + kDrawEntry + namePrompts(1) + PB + kAfterDraw +
-                          times(3, times(4, PB) + kAfterDraw));
+  // 0 and an unlisted 9 return to the menu; 1 opens the editor at its question first.
+  Transcript t = runScript("0\n1 1\nA\n2\n0\n9\n1\n2\n5\n");
+  EXPECT_EQ(t.output, kTitle + PB + kDrawEntry + namePrompts(1) + PB + kEditorLeft + kAfterDraw +
+                          times(2, times(4, PB) + kAfterDraw) + times(4, PB) + kEditorLeft +
+                          kAfterDraw);
   EXPECT_EQ(t.status, 0);
 }
 
 TEST(Dialogue, SwitchingJobsStartsANewEntryEachTime) {
-  Transcript t = runScript("0\n1 1\nA\n3\n1 2\nB\n4\n1 1\nC\n7\n1\n1 1\nD\n0\n0 0\n4\n0 1\n2\n");
-  std::string drawEntry = kDrawEntry + namePrompts(1) + PB + kAfterDraw;
+  Transcript t =
+      runScript("0\n1 1\nA\n2\n3\n1 2\nB\n2\n4\n1 1\nC\n7\n1\n1 1\nD\n0\n0 0\n2\n4\n0 1\n2\n");
+  std::string drawEntry = kDrawEntry + namePrompts(1) + PB + kEditorLeft + kAfterDraw;
   std::string tallyEntry = kTallyEntry + namePrompts(1) + times(3, PB) + kAfterTally;
-  EXPECT_EQ(t.output, kTitle + PB + drawEntry +                // draw
-                          times(3, PB) + drawEntry +           // 3: start over
-                          times(3, PB) + tallyEntry +          // 4: to the tally
-                          times(4, PB) + kAfterTally +         // 7: only the menu again
-                          PB + tallyEntry +                    // 1: a new tally
-                          PB + kDrawEntry + PB + kAfterDraw +  // 0: to the draw, nobody
+  EXPECT_EQ(t.output, kTitle + PB + drawEntry +         // draw
+                          times(3, PB) + drawEntry +    // 3: start over
+                          times(3, PB) + tallyEntry +   // 4: to the tally
+                          times(4, PB) + kAfterTally +  // 7: only the menu again
+                          PB + tallyEntry +             // 1: a new tally
+                          PB + kDrawEntry + PB + kEditorLeft +
+                          kAfterDraw +  // 0: to the draw, nobody
                           times(3, PB) + kTallyEntry + times(3, PB) + kAfterTally);
   EXPECT_EQ(t.status, 0);
 }
@@ -97,9 +102,9 @@ TEST(Dialogue, TitleNumberOutsideTheMenuStillEntersParticipants) {
 }
 
 TEST(Dialogue, ChangeScreenLetsParticipantsLeaveAndJoin) {
-  Transcript t = runScript("0\n3 1\nA B C\n2\n2\n1\n3\nD\n0\n5\n");
-  EXPECT_EQ(t.output, kTitle + PB + kDrawEntry + namePrompts(3) + PB + kAfterDraw + PB +
-                          participantList({"A", "B", "C"}) + leaveQuestion(4) + PB +
+  Transcript t = runScript("0\n3 1\nA B C\n2\n2\n2\n1\n3\nD\n0\n5\n");
+  EXPECT_EQ(t.output, kTitle + PB + kDrawEntry + namePrompts(3) + PB + kEditorLeft + kAfterDraw +
+                          PB + participantList({"A", "B", "C"}) + leaveQuestion(4) + PB +
                           participantList({"A", "C"}) + kDone + "\n" +
                           // 1: the change screen again on the next pass
                           times(4, PB) + participantList({"A", "C"}) + leaveQuestion(3) +
@@ -118,7 +123,7 @@ TEST(Dialogue, CountsOutsideTheJobsLimitsAreAskedAgain) {
                           "□1から9までの数字で入力してください\n" + races + "\n" + namePrompts(2) +
                           times(3, PB) + kAfterTally);
 
-  Transcript draw = runScript("0\n16\n15 100\n0\n" + times(15, "x ") + "\n5\n");
+  Transcript draw = runScript("0\n16\n15 100\n0\n" + times(15, "x ") + "\n2\n5\n");
   EXPECT_NE(draw.output.find("□0から15までの数字で入力してください\n□参加人数:"),
             std::string::npos);
   EXPECT_NE(draw.output.find("□0から99までの数字で入力してください\n□レース数:"),
@@ -127,7 +132,7 @@ TEST(Dialogue, CountsOutsideTheJobsLimitsAreAskedAgain) {
 }
 
 TEST(Dialogue, ChangeScreenRefusesNumbersOutsideTheListAndAJoinBeyondFifteen) {
-  Transcript t = runScript("0\n15 1\n" + times(15, "x ") + "\n2\n0\n16 9\n17\n1\n0\n5\n");
+  Transcript t = runScript("0\n15 1\n" + times(15, "x ") + "\n2\n2\n0\n16 9\n17\n1\n0\n5\n");
   std::string question = leaveQuestion(16);
   EXPECT_NE(t.output.find(question + "□1から16までの数字で入力してください\n" + question +
                           "□参加者は15人までです\n" + question +
@@ -139,7 +144,7 @@ TEST(Dialogue, ChangeScreenRefusesNumbersOutsideTheListAndAJoinBeyondFifteen) {
 
 TEST(Dialogue, Cp932ModeWritesTheCp932FormOfEveryScreen) {
   const std::string script =
-      "2\n0\n3 1\nゼピロ ﾐｻｲﾙ 名　前\n2\n1\n0\n4\n1 9\nＡＢＣＤＥＦ\nＡＢＣＤＥ\n3\n2\n";
+      "2\n0\n3 1\nゼピロ ﾐｻｲﾙ 名　前\n2\n2\n1\n0\n4\n1 9\nＡＢＣＤＥＦ\nＡＢＣＤＥ\n3\n2\n";
   Transcript utf8 = runScript(script);
   Transcript cp932 = runScript(toCp932(script), Encoding::cp932);
   EXPECT_EQ(cp932.output, toCp932(utf8.output));
@@ -149,7 +154,8 @@ TEST(Dialogue, Cp932ModeWritesTheCp932FormOfEveryScreen) {
 }
 
 TEST(Dialogue, EndOfInputEndsWithStatusOneOnAFreshLine) {
-  for (const char* script : {"", "0\n", "0\n2 2\nA", "0\n1 1\nA\n2\n", "1\n1 1\nA\n9\n"}) {
+  for (const char* script :
+       {"", "0\n", "0\n2 2\nA", "0\n1 1\nA\n2\n2\n", "0\n1 1\nA\n0\n", "1\n1 1\nA\n9\n"}) {
     Transcript t = runScript(script);
     EXPECT_EQ(t.status, 1) << script;
     EXPECT_EQ(t.output.back(), '\n') << script;
@@ -160,6 +166,21 @@ TEST(Dialogue, EndOfInputEndsWithStatusOneOnAFreshLine) {
 }
 
 TEST(Dialogue, TwoRunsInOneProcessAreIdentical) {
-  const std::string script = "0\n2 1\nA B\n2\n3\n1\n0\n4\n1 1\nC\n2\n";
+  const std::string script = "0\n2 1\nA B\n2\n2\n3\nC\n0\n4\n1 1\nD\n2\n";
   EXPECT_EQ(runScript(script).output, runScript(script).output);
+}
+
+TEST(Dialogue, BansLastAcrossStartingOverAndSwitchingJobs) {
+  // Ban 1-1, start over, switch to the tally and back: the vehicle screen still
+  // shows the ban, and answer 1 reopens the editor at its first question.
+  Transcript t =
+      runScript("0\n1 1\nA\n0\n1-1\n0\n3\n1 1\nB\n2\n4\n1 1\nC\n5\n0\n1 1\nD\n2\n1\n0\n0\n5\n");
+  const std::string banned = "1-1: -ベーシック・マシーンS";
+  size_t first = t.output.find(banned);
+  ASSERT_NE(first, std::string::npos);
+  size_t second = t.output.find(banned, first + 1);
+  ASSERT_NE(second, std::string::npos);
+  EXPECT_NE(t.output.rfind(kAfterDraw + times(4, PB) + kEditorLeft.substr(0, 20)),
+            std::string::npos);
+  EXPECT_EQ(t.status, 0);
 }

@@ -94,6 +94,8 @@ TEST(Terminal, EveryPromptIsShownBeforeTheProgramWaits) {
   t.type("2\n");
   ASSERT_TRUE(t.waitFor("□1人目の名前:"));
   t.type("ゼピロ\n");
+  ASSERT_TRUE(t.waitFor("2:縛りなし):"));
+  t.type("2\n");
   ASSERT_TRUE(t.waitFor("5:終了する"));
   t.type("abc\n");
   ASSERT_TRUE(t.waitFor("□数字で入力してください"));
