@@ -8,7 +8,7 @@ namespace {
 
 // Output is sent early once this much has gathered, so a long screen never
 // makes the buffer grow.
-constexpr size_t kPendingLimit = 64 * 1024;
+constexpr size_t kPendingLimit = size_t{64} * 1024;
 
 }  // namespace
 
