@@ -9,7 +9,10 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <fstream>
+#include <sstream>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -57,6 +60,22 @@ class Terminal {
 
   void type(const std::string& keys) {
     ASSERT_EQ(::write(master_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
+  }
+
+  // CPU time the program has used so far, in clock ticks.
+  long cpuTicks() const {
+    std::ifstream stat("/proc/" + std::to_string(pid_) + "/stat");
+    std::string line;
+    std::getline(stat, line);
+    std::istringstream fields(line.substr(line.rfind(')') + 2));
+    std::string skip;
+    for (int i = 0; i < 11; ++i) {
+      fields >> skip;  // state to cmajflt
+    }
+    long user = 0;
+    long system = 0;
+    fields >> user >> system;
+    return user + system;
   }
 
   // Waits for the program to end and returns its exit status.
@@ -109,4 +128,17 @@ TEST(Terminal, EndOfInputEndsWithStatusOne) {
   ASSERT_TRUE(t.waitFor(kTitlePrompt));
   t.type("\x04");  // Ctrl-D at the start of a line
   EXPECT_EQ(t.exitStatus(), 1);
+}
+
+TEST(Terminal, WaitingAtAPromptUsesNoProcessorTime) {
+  Terminal t;
+  ASSERT_TRUE(t.waitFor(kTitlePrompt));
+  long before = t.cpuTicks();
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  EXPECT_LE(t.cpuTicks() - before, 2);  // at most 20 ms of a second spent waiting
+  t.type("0\n");
+  ASSERT_TRUE(t.waitFor("□参加人数:"));
+  before = t.cpuTicks();
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  EXPECT_LE(t.cpuTicks() - before, 2);
 }
