@@ -4,6 +4,7 @@
 #include "app/participant_screens.h"
 #include "app/session.h"
 #include "console/input.h"
+#include "tally/tally.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ bool runPass(Console& console, Session& s, Generator& /*generator*/) {
   }
   pageBreak(console);
   if (s.mode == 1 && s.phase == 2) {
+    runTally(console, s.participants, s.scores);
     s.phase = 3;
   }
   if (s.mode == 1 && s.phase == 3 && askAfterTallyMenu(console, s)) {

@@ -2,6 +2,7 @@
 
 #include "app/participant_table.h"
 #include "draw/rosters.h"
+#include "tally/score_sheet.h"
 
 // Everything the dialogue keeps from start to exit, in fixed-size tables
 // owned by the main loop and handed to the screens by reference.
@@ -12,4 +13,5 @@ struct Session {
   ParticipantTable participants;
   CharacterRoster characters = startingCharacterRoster();  // with the ban flags
   VehicleRoster vehicles = startingVehicleRoster();        // with the ban flags
+  ScoreSheet scores;                                       // the tally's scores and totals
 };
