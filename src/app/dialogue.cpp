@@ -5,6 +5,7 @@
 #include "app/session.h"
 #include "console/input.h"
 #include "draw/restriction_editor.h"
+#include "tally/tally.h"
 
 namespace {
 
@@ -38,6 +39,7 @@ bool runPass(Console& console, Session& s, Generator& /*generator*/) {
   }
   pageBreak(console);
   if (s.mode == 1 && s.phase == 2) {
+    runTally(console, s.participants, s.scores);
     s.phase = 3;
   }
   if (s.mode == 1 && s.phase == 3 && askAfterTallyMenu(console, s)) {

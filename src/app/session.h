@@ -3,6 +3,7 @@
 #include "app/participant_table.h"
 #include "draw/editor_state.h"
 #include "draw/rosters.h"
+#include "tally/score_sheet.h"
 
 // Everything the dialogue keeps from start to exit, in fixed-size tables
 // owned by the main loop and handed to the screens by reference.
@@ -14,4 +15,5 @@ struct Session {
   CharacterRoster characters = startingCharacterRoster();  // with the ban flags
   VehicleRoster vehicles = startingVehicleRoster();        // with the ban flags
   EditorState editor;
+  ScoreSheet scores;  // the tally's scores and totals
 };

@@ -16,9 +16,9 @@ void appendPadded(std::string& out, std::string_view text, int textWidth, int fi
 
 void appendValue(std::string& out, const FormatArg& arg, int fieldWidth) {
   if (arg.isNumber) {
-    std::array<char, 16> digits{};
+    std::array<char, 24> digits{};
     auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), arg.number);
-    (void)error;  // 16 bytes always hold a 32-bit number
+    (void)error;  // 24 bytes always hold a 64-bit number
     std::string_view text(digits.data(), static_cast<size_t>(end - digits.data()));
     appendPadded(out, text, static_cast<int>(text.size()), fieldWidth);
   } else {

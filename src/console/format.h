@@ -7,14 +7,16 @@
 #include "console/console.h"
 
 // One value for a formatted write: a number for "%d" or a text for "%s".
+// Numbers may be 64-bit, so a sum of many 32-bit scores prints whole.
 struct FormatArg {
-  FormatArg(int value) : isNumber(true), number(value) {}  // NOLINT: implicit on purpose
-  FormatArg(std::string_view value) : text(value) {}       // NOLINT: implicit on purpose
-  FormatArg(const char* value) : text(value) {}            // NOLINT: implicit on purpose
-  FormatArg(const std::string& value) : text(value) {}     // NOLINT: implicit on purpose
+  FormatArg(int value) : isNumber(true), number(value) {}        // NOLINT: implicit on purpose
+  FormatArg(long long value) : isNumber(true), number(value) {}  // NOLINT: implicit on purpose
+  FormatArg(std::string_view value) : text(value) {}             // NOLINT: implicit on purpose
+  FormatArg(const char* value) : text(value) {}                  // NOLINT: implicit on purpose
+  FormatArg(const std::string& value) : text(value) {}           // NOLINT: implicit on purpose
 
   bool isNumber = false;
-  int number = 0;
+  long long number = 0;
   std::string_view text;
 };
 

@@ -29,6 +29,10 @@ const std::string kTallyEntry = "\n\n-= 大会用ポイント集計 =-\n\n" + kC
 // The restriction editor's first question, answered 2 (no bans changed).
 const std::string kEditorLeft = "\n(0:マシン縛りを設定 1:キャラ縛りを設定 2:縛りなし):" + PB + PB;
 const std::string kDone = "■□変更完了□■\n0:変更完了\n1:まだ変更点がある\n";
+const std::string kResultsHead = "\n計算結果\n------------------------------------\n■○○杯　結果\n";
+const std::string kResultsTail =
+    "------------------------------------\n"
+    "※そのままコピペするとずれまくってるので各自調整してください\n";
 
 // The name prompts for participants 1 to `count`.
 std::string namePrompts(int count) {
@@ -37,6 +41,22 @@ std::string namePrompts(int count) {
     prompts += "□" + std::to_string(i) + "人目の名前:";
   }
   return prompts;
+}
+
+// The score questions of the tally for `names` over `races` races.
+std::string scoreQuestions(std::initializer_list<const char*> names, int races) {
+  std::string questions;
+  for (const char* name : names) {
+    for (int r = 1; r <= races; ++r) {
+      questions += std::string(name) + "さんの第" + std::to_string(r) + "レースの得点を入力:";
+    }
+  }
+  return questions;
+}
+
+// The tally's result screen around the given result lines.
+std::string results(const std::string& lines) {
+  return PB + kResultsHead + lines + kResultsTail;
 }
 
 std::string participantList(std::initializer_list<const char*> names) {
@@ -77,27 +97,31 @@ TEST(Dialogue, AfterDrawRepeatAnswersComeBackToTheMenu) {
 }
 
 TEST(Dialogue, SwitchingJobsStartsANewEntryEachTime) {
-  Transcript t =
-      runScript("0\n1 1\nA\n2\n3\n1 2\nB\n2\n4\n1 1\nC\n7\n1\n1 1\nD\n0\n0 0\n2\n4\n0 1\n2\n");
+  Transcript t = runScript(
+      "0\n1 1\nA\n2\n3\n1 2\nB\n2\n4\n1 1\nC\n5\n7\n1\n1 1\nD\n6\n0\n0 0\n2\n4\n0 1\n2\n");
   std::string drawEntry = kDrawEntry + namePrompts(1) + PB + kEditorLeft + kAfterDraw;
-  std::string tallyEntry = kTallyEntry + namePrompts(1) + times(3, PB) + kAfterTally;
+  std::string tallyC = kTallyEntry + namePrompts(1) + times(3, PB) + scoreQuestions({"C"}, 1) +
+                       results(" 1st　[ 5]   5pts　C\n") + kAfterTally;
+  std::string tallyD = kTallyEntry + namePrompts(1) + times(3, PB) + scoreQuestions({"D"}, 1) +
+                       results(" 1st　[ 6]   6pts　D\n") + kAfterTally;
   EXPECT_EQ(t.output, kTitle + PB + drawEntry +         // draw
                           times(3, PB) + drawEntry +    // 3: start over
-                          times(3, PB) + tallyEntry +   // 4: to the tally
+                          times(3, PB) + tallyC +       // 4: to the tally
                           times(4, PB) + kAfterTally +  // 7: only the menu again
-                          PB + tallyEntry +             // 1: a new tally
+                          PB + tallyD +                 // 1: a new tally
                           PB + kDrawEntry + PB + kEditorLeft +
                           kAfterDraw +  // 0: to the draw, nobody
-                          times(3, PB) + kTallyEntry + times(3, PB) + kAfterTally);
+                          times(3, PB) + kTallyEntry + times(3, PB) + results("") + kAfterTally);
   EXPECT_EQ(t.status, 0);
 }
 
 TEST(Dialogue, TitleNumberOutsideTheMenuStillEntersParticipants) {
   // 7 runs the entry under the tally header, then the title menu comes back and
   // the job chosen there starts after the entry.
-  Transcript t = runScript("7\n1 1\nA\n1\n2\n");
+  Transcript t = runScript("7\n1 1\nA\n1\n4\n2\n");
   EXPECT_EQ(t.output, kTitle + PB + kTallyEntry + namePrompts(1) + times(3, PB) + kTitle +
-                          times(4, PB) + kAfterTally);
+                          times(4, PB) + scoreQuestions({"A"}, 1) +
+                          results(" 1st　[ 4]   4pts　A\n") + kAfterTally);
   EXPECT_EQ(t.status, 0);
 }
 
@@ -114,14 +138,17 @@ TEST(Dialogue, ChangeScreenLetsParticipantsLeaveAndJoin) {
 }
 
 TEST(Dialogue, CountsOutsideTheJobsLimitsAreAskedAgain) {
-  Transcript t = runScript("1\n13\n2 0\n10\n9\nA B\n2\n");
+  Transcript t = runScript("1\n13\n2 0\n10\n9\nA B\n" + times(9, "1 ") + times(9, "2 ") + "\n2\n");
   std::string people = "□参加人数:";
   std::string races = "□レース数:";
   EXPECT_EQ(t.output, kTitle + PB + "\n\n-= 大会用ポイント集計 =-\n\n\n" + people +
                           "□0から12までの数字で入力してください\n" + people + races +
                           "□1から9までの数字で入力してください\n" + races +
                           "□1から9までの数字で入力してください\n" + races + "\n" + namePrompts(2) +
-                          times(3, PB) + kAfterTally);
+                          times(3, PB) + scoreQuestions({"A", "B"}, 9) +
+                          results(" 1st　[ 2+ 2+ 2+ 2+ 2+ 2+ 2+ 2+ 2]  18pts　B\n"
+                                  " 2nd　[ 1+ 1+ 1+ 1+ 1+ 1+ 1+ 1+ 1]   9pts　A\n") +
+                          kAfterTally);
 
   Transcript draw = runScript("0\n16\n15 100\n0\n" + times(15, "x ") + "\n2\n5\n");
   EXPECT_NE(draw.output.find("□0から15までの数字で入力してください\n□参加人数:"),
@@ -144,7 +171,8 @@ TEST(Dialogue, ChangeScreenRefusesNumbersOutsideTheListAndAJoinBeyondFifteen) {
 
 TEST(Dialogue, Cp932ModeWritesTheCp932FormOfEveryScreen) {
   const std::string script =
-      "2\n0\n3 1\nゼピロ ﾐｻｲﾙ 名　前\n2\n2\n1\n0\n4\n1 9\nＡＢＣＤＥＦ\nＡＢＣＤＥ\n3\n2\n";
+      "2\n0\n3 1\nゼピロ ﾐｻｲﾙ 名　前\n2\n2\n1\n0\n4\n1 9\nＡＢＣＤＥＦ\nＡＢＣＤＥ\n"
+      "1 2 3 4 5 6 7 8 9\n3\n2\n";
   Transcript utf8 = runScript(script);
   Transcript cp932 = runScript(toCp932(script), Encoding::cp932);
   EXPECT_EQ(cp932.output, toCp932(utf8.output));
@@ -166,7 +194,7 @@ TEST(Dialogue, EndOfInputEndsWithStatusOneOnAFreshLine) {
 }
 
 TEST(Dialogue, TwoRunsInOneProcessAreIdentical) {
-  const std::string script = "0\n2 1\nA B\n2\n2\n3\nC\n0\n4\n1 1\nD\n2\n";
+  const std::string script = "0\n2 1\nA B\n2\n2\n3\nC\n0\n4\n2 1\nC D\n1 2\n2\n";
   EXPECT_EQ(runScript(script).output, runScript(script).output);
 }
 
@@ -183,4 +211,35 @@ TEST(Dialogue, BansLastAcrossStartingOverAndSwitchingJobs) {
   EXPECT_NE(t.output.rfind(kAfterDraw + times(4, PB) + kEditorLeft.substr(0, 20)),
             std::string::npos);
   EXPECT_EQ(t.status, 0);
+}
+
+TEST(Dialogue, TallyWritesTheRankedTableAndItsMenuFollows) {
+  // A 33, B 30, C 30, D -5; then an unlisted 9, a new tally with nobody, and 2 ends.
+  Transcript t = runScript("1\n4 3\nA B C D\n10 8 15\n20 5 5\n10 10 10\n-5 0 0\n9\n1\n0 1\n2\n");
+  EXPECT_EQ(t.output, kTitle + PB + kTallyEntry + namePrompts(4) + times(3, PB) +
+                          scoreQuestions({"A", "B", "C", "D"}, 3) +
+                          results(" 1st　[10+ 8+15]  33pts　A\n"
+                                  " 2nd　[20+ 5+ 5]  30pts　B\n"
+                                  " 2nd　[10+10+10]  30pts　C\n"
+                                  " 4th　[-5+ 0+ 0]  -5pts　D\n") +
+                          kAfterTally +                 // 9: only the menu again
+                          times(4, PB) + kAfterTally +  // 1: a new tally
+                          PB + kTallyEntry + times(3, PB) + results("") + kAfterTally);
+  EXPECT_EQ(t.status, 0);
+}
+
+TEST(Dialogue, TallyInCp932WritesTheCp932FormOfTheSameScreens) {
+  const std::string script =
+      "1\n3 2\nゼピロ ﾐｻｲﾙ 名　前\n-3 x\n5\n2000000000 2000000000\n1 1\n7\n2\n";
+  Transcript utf8 = runScript(script);
+  Transcript cp932 = runScript(toCp932(script), Encoding::cp932);
+  EXPECT_EQ(cp932.output, toCp932(utf8.output));
+  EXPECT_EQ(cp932.status, 0);
+  EXPECT_EQ(utf8.status, 0);
+  // "x" is refused and its line dropped, so ゼピロ's scores are -3 and 5.
+  EXPECT_NE(utf8.output.find(results(" 1st　[2000000000+2000000000] 4000000000pts　ﾐｻｲﾙ\n"
+                                     " 2nd　[-3+ 5]   2pts　ゼピロ\n"
+                                     " 2nd　[ 1+ 1]   2pts　名　前\n") +
+                             kAfterTally + times(4, PB) + kAfterTally),
+            std::string::npos);
 }

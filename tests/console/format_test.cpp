@@ -28,6 +28,9 @@ TEST(Format, RightAlignsByCp932Width) {
 TEST(Format, NumbersAndPlainText) {
   EXPECT_EQ(format("%2d+%2d] %3dpts", {8, 15, 33}), " 8+15]  33pts");
   EXPECT_EQ(format("%2d|%3d", {-5, -2147483647 - 1}), "-5|-2147483648");
+  // 64-bit numbers, as the sum of many scores can be, print whole.
+  EXPECT_EQ(format("%3d|%3d|%d", {4000000000LL, 7LL, -9223372036854775807LL - 1}),
+            "4000000000|  7|-9223372036854775808");
   EXPECT_EQ(format("%d人目 %s\n", {12, "新規"}), "12人目 新規\n");
   EXPECT_EQ(format("no conversions", {}), "no conversions");
 }

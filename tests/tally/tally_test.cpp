@@ -1,0 +1,72 @@
+#include "tally/tally.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <sstream>
+#include <string>
+
+#include "console/input.h"
+#include "support/dialogue_runner.h"
+
+namespace {
+
+const std::string kHeading = "\n計算結果\n------------------------------------\n■○○杯　結果\n";
+const std::string kClosing =
+    "------------------------------------\n"
+    "※そのままコピペするとずれまくってるので各自調整してください\n";
+
+// A tally of `names` over `races` races, answered from `input`.
+struct Fixture {
+  Fixture(std::initializer_list<const char*> names, int races, std::string input)
+      : in(std::move(input)), console(in, out, Encoding::utf8) {
+    table.races = races;
+    for (const char* name : names) {
+      auto& slot = table.names[static_cast<size_t>(table.count++)];
+      slot = NameSlot{};
+      std::memcpy(slot.data(), name, std::strlen(name));
+    }
+  }
+  std::string run() {
+    runTally(console, table, sheet);
+    flush(console);
+    return out.str();
+  }
+  std::istringstream in;
+  std::ostringstream out;
+  Console console;
+  ParticipantTable table;
+  ScoreSheet sheet;
+};
+
+std::string ask(std::string_view name, int race) {
+  return std::string(name) + "さんの第" + std::to_string(race) + "レースの得点を入力:";
+}
+
+}  // namespace
+
+TEST(Tally, OneRaceWritesNoPlusAndNobodyWritesOnlyTheFrame) {
+  Fixture f({"A", "B"}, 1, "5 10\n");
+  EXPECT_EQ(f.run(), ask("A", 1) + ask("B", 1) + kPageBreak + kHeading +
+                         " 1st　[10]  10pts　B\n"
+                         " 2nd　[ 5]   5pts　A\n" +
+                         kClosing);
+  EXPECT_EQ(nameAt(f.table, 0), "B");  // the names stay in result order
+
+  Fixture nobody({}, 1, "");
+  EXPECT_EQ(nobody.run(), kPageBreak + kHeading + kClosing);
+}
+
+TEST(Tally, RefusedScoresAreAskedAgainAndTotalsStartAfreshEachTally) {
+  Fixture f({"A"}, 2, "x 9\n2147483648\n3 4\n");
+  std::string out = f.run();
+  EXPECT_EQ(out, ask("A", 1) + "□数字で入力してください\n" + ask("A", 1) + "□数字が大きすぎます\n" +
+                     ask("A", 1) + ask("A", 2) + kPageBreak + kHeading +
+                     " 1st　[ 3+ 4]   7pts　A\n" + kClosing);
+
+  // The sheet lives on to the next tally, whose totals must not include these.
+  f.in.clear();
+  f.in.str("1 1\n");
+  f.out.str("");
+  EXPECT_NE(f.run().find(" 1st　[ 1+ 1]   2pts　A\n"), std::string::npos);
+}
