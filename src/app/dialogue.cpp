@@ -4,13 +4,14 @@
 #include "app/participant_screens.h"
 #include "app/session.h"
 #include "console/input.h"
+#include "draw/draw.h"
 
 namespace {
 
 // One pass over the loop's blocks. Each block is guarded by `mode` and
 // `phase` and sees what the blocks before it in the same pass have set.
 // Returns true when the user chose to end the program.
-bool runPass(Console& console, Session& s, Generator& /*generator*/) {
+bool runPass(Console& console, Session& s, Generator& generator) {
   if (s.mode != 0 && s.mode != 1) {
     askTitleMenu(console, s);
   }
@@ -22,6 +23,9 @@ bool runPass(Console& console, Session& s, Generator& /*generator*/) {
   pageBreak(console);
   if (s.mode == 0 && s.phase == 2) {
     s.phase = 3;
+  }
+  if (s.mode == 0 && s.phase == 3) {
+    drawPairings(console, s.participants, s.characters, s.vehicles, generator);
   }
   if (s.mode == 0 && s.phase != 4 && askAfterDrawMenu(console, s)) {
     return true;
