@@ -4,6 +4,7 @@
 #include "app/participant_screens.h"
 #include "app/session.h"
 #include "console/input.h"
+#include "draw/draw.h"
 #include "draw/restriction_editor.h"
 #include "tally/tally.h"
 
@@ -12,7 +13,7 @@ namespace {
 // One pass over the loop's blocks. Each block is guarded by `mode` and
 // `phase` and sees what the blocks before it in the same pass have set.
 // Returns true when the user chose to end the program.
-bool runPass(Console& console, Session& s, Generator& /*generator*/) {
+bool runPass(Console& console, Session& s, Generator& generator) {
   if (s.mode != 0 && s.mode != 1) {
     askTitleMenu(console, s);
   }
@@ -26,6 +27,9 @@ bool runPass(Console& console, Session& s, Generator& /*generator*/) {
   if (s.mode == 0 && s.phase == 2) {
     editRestrictions(console, s.editor, s.characters, s.vehicles);
     s.phase = 3;
+  }
+  if (s.mode == 0 && s.phase == 3) {
+    drawPairings(console, s.participants, s.characters, s.vehicles, generator);
   }
   if (s.mode == 0 && s.phase != 4 && askAfterDrawMenu(console, s)) {
     return true;

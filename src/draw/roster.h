@@ -32,7 +32,7 @@ std::string_view entryText(const R& roster, int group, int entry) {
 
 template <typename R>
 char flagOf(const R& roster, int group, int entry) {
-  return entryText(roster, group, entry)[0];
+  return roster.slots[static_cast<size_t>(group - 1)][static_cast<size_t>(entry - 1)][0];
 }
 
 template <typename R>

@@ -68,6 +68,25 @@ std::string participantList(std::initializer_list<const char*> names) {
   return list + "-------------------\n\n";
 }
 
+// The draw as the default generator, which always answers 0, makes it: the
+// first light character on the first light kart while karts are owed, then on
+// the first light bike.
+std::string zeroDraw(std::initializer_list<const char*> names, int races) {
+  std::string text = "\n-----------------------------\n";
+  for (const char* name : names) {
+    if (races == 1) {
+      text += std::string(" ") + name + ":  チビポロンタ / ベーシック・マシーンS\n";
+      continue;
+    }
+    text += std::string(name) + ":\n";
+    for (int r = 1; r <= races; ++r) {
+      text += std::to_string(r) + ":  チビポロンタ / " +
+              (r <= (races + 1) / 2 ? "ベーシック・マシーンS\n" : "ベーシック・ライダーS\n");
+    }
+  }
+  return text + "-----------------------------\n\n";
+}
+
 std::string leaveQuestion(int joining) {
   return "□何人目の人が抜けた？(人数が増える場合," + std::to_string(joining) + "):";
 }
@@ -83,36 +102,63 @@ TEST(Dialogue, HistoryIsFollowedDirectlyByTheTitleMenu) {
 
 TEST(Dialogue, DrawEntryLeadsToTheAfterDrawMenuAndFiveEnds) {
   Transcript t = runScript("0\n2 2\nA B\n2\n5\n");
-  EXPECT_EQ(t.output, kTitle + PB + kDrawEntry + namePrompts(2) + PB + kEditorLeft + kAfterDraw);
+  EXPECT_EQ(t.output, kTitle + PB + kDrawEntry + namePrompts(2) + PB + kEditorLeft +
+                          zeroDraw({"A", "B"}, 2) + kAfterDraw);
   EXPECT_EQ(t.status, 0);
 }
 
 TEST(Dialogue, AfterDrawRepeatAnswersComeBackToTheMenu) {
-  // 0 and an unlisted 9 return to the menu; 1 opens the editor at its question first.
+  // 0 and an unlisted 9 draw again; 1 opens the editor at its question first.
   Transcript t = runScript("0\n1 1\nA\n2\n0\n9\n1\n2\n5\n");
-  EXPECT_EQ(t.output, kTitle + PB + kDrawEntry + namePrompts(1) + PB + kEditorLeft + kAfterDraw +
-                          times(2, times(4, PB) + kAfterDraw) + times(4, PB) + kEditorLeft +
-                          kAfterDraw);
+  std::string draw = zeroDraw({"A"}, 1) + kAfterDraw;
+  EXPECT_EQ(t.output, kTitle + PB + kDrawEntry + namePrompts(1) + PB + kEditorLeft + draw +
+                          times(2, times(4, PB) + draw) + times(4, PB) + kEditorLeft + draw);
   EXPECT_EQ(t.status, 0);
 }
 
 TEST(Dialogue, SwitchingJobsStartsANewEntryEachTime) {
   Transcript t = runScript(
       "0\n1 1\nA\n2\n3\n1 2\nB\n2\n4\n1 1\nC\n5\n7\n1\n1 1\nD\n6\n0\n0 0\n2\n4\n0 1\n2\n");
-  std::string drawEntry = kDrawEntry + namePrompts(1) + PB + kEditorLeft + kAfterDraw;
+  std::string drawEntry = kDrawEntry + namePrompts(1) + PB + kEditorLeft;
   std::string tallyC = kTallyEntry + namePrompts(1) + times(3, PB) + scoreQuestions({"C"}, 1) +
                        results(" 1st　[ 5]   5pts　C\n") + kAfterTally;
   std::string tallyD = kTallyEntry + namePrompts(1) + times(3, PB) + scoreQuestions({"D"}, 1) +
                        results(" 1st　[ 6]   6pts　D\n") + kAfterTally;
-  EXPECT_EQ(t.output, kTitle + PB + drawEntry +         // draw
-                          times(3, PB) + drawEntry +    // 3: start over
-                          times(3, PB) + tallyC +       // 4: to the tally
-                          times(4, PB) + kAfterTally +  // 7: only the menu again
-                          PB + tallyD +                 // 1: a new tally
-                          PB + kDrawEntry + PB + kEditorLeft +
-                          kAfterDraw +  // 0: to the draw, nobody
-                          times(3, PB) + kTallyEntry + times(3, PB) + results("") + kAfterTally);
+  std::string expected = kTitle + PB + drawEntry + zeroDraw({"A"}, 1) + kAfterDraw;
+  expected += times(3, PB) + drawEntry + zeroDraw({"B"}, 2) + kAfterDraw;  // 3: start over
+  expected += times(3, PB) + tallyC;                                       // 4: to the tally
+  expected += times(4, PB) + kAfterTally;                                  // 7: only the menu again
+  expected += PB + tallyD;                                                 // 1: a new tally
+  expected += PB + kDrawEntry + PB + kEditorLeft + zeroDraw({}, 0) + kAfterDraw;  // 0: nobody
+  expected += times(3, PB) + kTallyEntry + times(3, PB) + results("") + kAfterTally;
+  EXPECT_EQ(t.output, expected);
   EXPECT_EQ(t.status, 0);
+}
+
+TEST(Dialogue, DrawAgainGivesFreshPairingsAndAChangeIsDrawnNext) {
+  // Three attempts in turn: a heavy kart or bike, a medium and a light one.
+  ReplayGenerator generator({2, 0, 7, 5, 1, 3, 4, 0, 0, 1, 2, 3});
+  Transcript t = runScript("0\n2 2\nA B\n2\n0\n2\n3\nC\n0\n5\n", generator);
+  const std::string heavyKart = ":  クロゴルバ / ジョーカー\n";
+  const std::string mediumBike = ":  ドラッピ / ベーシック・ライダーM\n";
+  const std::string lightBike = ":  チビミルフィ / ホワイトヘロン\n";
+  const std::string lightKart = ":  チビミルフィ / スイスイフロート\n";
+  const std::string open = "\n-----------------------------\n";
+  const std::string close = "-----------------------------\n\n";
+  std::string expected = kTitle + PB + kDrawEntry + namePrompts(2) + PB + kEditorLeft;
+  expected += open + "A:\n1" + heavyKart + "2" + mediumBike + "B:\n1" + lightBike + "2" +
+              heavyKart + close + kAfterDraw;
+  expected += times(4, PB);  // 0: the same again, with the next numbers
+  expected += open + "A:\n1" + mediumBike + "2" + lightKart + "B:\n1" + heavyKart + "2" +
+              mediumBike + close + kAfterDraw;
+  expected += PB + participantList({"A", "B"}) + leaveQuestion(3) +
+              "□新たに参加する人を入力:" + PB + participantList({"A", "B", "C"}) + kDone + "\n" +
+              times(3, PB);
+  expected += open + "A:\n1" + lightBike + "2" + heavyKart + "B:\n1" + mediumBike + "2" +
+              lightKart + "C:\n1" + heavyKart + "2" + mediumBike + close + kAfterDraw;
+  EXPECT_EQ(t.output, expected);
+  EXPECT_EQ(t.status, 0);
+  EXPECT_EQ(generator.used(), 56u);  // 14 races, 4 numbers each
 }
 
 TEST(Dialogue, TitleNumberOutsideTheMenuStillEntersParticipants) {
@@ -127,13 +173,14 @@ TEST(Dialogue, TitleNumberOutsideTheMenuStillEntersParticipants) {
 
 TEST(Dialogue, ChangeScreenLetsParticipantsLeaveAndJoin) {
   Transcript t = runScript("0\n3 1\nA B C\n2\n2\n2\n1\n3\nD\n0\n5\n");
-  EXPECT_EQ(t.output, kTitle + PB + kDrawEntry + namePrompts(3) + PB + kEditorLeft + kAfterDraw +
-                          PB + participantList({"A", "B", "C"}) + leaveQuestion(4) + PB +
+  EXPECT_EQ(t.output, kTitle + PB + kDrawEntry + namePrompts(3) + PB + kEditorLeft +
+                          zeroDraw({"A", "B", "C"}, 1) + kAfterDraw + PB +
+                          participantList({"A", "B", "C"}) + leaveQuestion(4) + PB +
                           participantList({"A", "C"}) + kDone + "\n" +
                           // 1: the change screen again on the next pass
                           times(4, PB) + participantList({"A", "C"}) + leaveQuestion(3) +
                           "□新たに参加する人を入力:" + PB + participantList({"A", "C", "D"}) +
-                          kDone + "\n" + times(3, PB) + kAfterDraw);
+                          kDone + "\n" + times(3, PB) + zeroDraw({"A", "C", "D"}, 1) + kAfterDraw);
   EXPECT_EQ(t.status, 0);
 }
 
@@ -201,8 +248,9 @@ TEST(Dialogue, TwoRunsInOneProcessAreIdentical) {
 TEST(Dialogue, BansLastAcrossStartingOverAndSwitchingJobs) {
   // Ban 1-1, start over, switch to the tally and back: the vehicle screen still
   // shows the ban, and answer 1 reopens the editor at its first question.
-  Transcript t =
-      runScript("0\n1 1\nA\n0\n1-1\n0\n3\n1 1\nB\n2\n4\n1 1\nC\n5\n0\n1 1\nD\n2\n1\n0\n0\n5\n");
+  SeededGenerator generator(7);
+  Transcript t = runScript(
+      "0\n1 1\nA\n0\n1-1\n0\n3\n1 1\nB\n2\n4\n1 1\nC\n5\n0\n1 1\nD\n2\n1\n0\n0\n5\n", generator);
   const std::string banned = "1-1: -ベーシック・マシーンS";
   size_t first = t.output.find(banned);
   ASSERT_NE(first, std::string::npos);

@@ -1,0 +1,57 @@
+#include "draw/feasibility.h"
+
+namespace {
+
+template <typename R>
+bool anyAllowed(const R& roster, int group) {
+  for (int entry = 1; entry <= R::kEntries; ++entry) {
+    if (flagOf(roster, group, entry) != kBanned) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// True if some class has an allowed character and an allowed vehicle in the
+// group of that class `groupOffset` away (0 for karts, 3 for bikes).
+bool pairingPossible(const CharacterRoster& characters, const VehicleRoster& vehicles,
+                     int groupOffset) {
+  for (int cls = 1; cls <= CharacterRoster::kGroups; ++cls) {
+    if (anyAllowed(characters, cls) && anyAllowed(vehicles, cls + groupOffset)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+bool kartPairingPossible(const CharacterRoster& characters, const VehicleRoster& vehicles) {
+  return pairingPossible(characters, vehicles, 0);
+}
+
+bool bikePairingPossible(const CharacterRoster& characters, const VehicleRoster& vehicles) {
+  return pairingPossible(characters, vehicles, CharacterRoster::kGroups);
+}
+
+MissingPairing missingPairing(const CharacterRoster& characters, const VehicleRoster& vehicles,
+                              int races) {
+  if (races <= 0) {
+    return MissingPairing::none;
+  }
+  bool kart = kartPairingPossible(characters, vehicles);
+  bool bike = bikePairingPossible(characters, vehicles);
+  if (!kart && !bike) {
+    return MissingPairing::any;
+  }
+  if (races == 1) {
+    return MissingPairing::none;
+  }
+  if (!kart) {
+    return MissingPairing::kart;
+  }
+  if (!bike) {
+    return MissingPairing::bike;
+  }
+  return MissingPairing::none;
+}
