@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <sstream>
+#include <utility>
+#include <vector>
+
+#include "draw/rosters.h"
 #include "support/dialogue_runner.h"
 
 namespace {
@@ -290,4 +296,73 @@ TEST(Dialogue, TallyInCp932WritesTheCp932FormOfTheSameScreens) {
                                      " 2nd　[ 1+ 1]   2pts　名　前\n") +
                              kAfterTally + times(4, PB) + kAfterTally),
             std::string::npos);
+}
+
+namespace {
+
+struct Drawn {
+  int characterClass;
+  int vehicleGroup;
+  int vehicleEntry;
+};
+
+// Every pairing line of a transcript ("1:  name /vehicle"), located in the rosters.
+std::vector<Drawn> pairingsIn(const std::string& output) {
+  const CharacterRoster characters = startingCharacterRoster();
+  const VehicleRoster vehicles = startingVehicleRoster();
+  std::vector<Drawn> found;
+  std::istringstream lines(output);
+  for (std::string line; std::getline(lines, line);) {
+    size_t colon = line.find(": ");
+    size_t slash = line.find(" /");
+    if (colon == std::string::npos || slash == std::string::npos || line.find("-") == 0) {
+      continue;
+    }
+    std::string character = line.substr(colon + 2, slash - colon - 2);
+    std::string vehicle = line.substr(slash + 2);
+    Drawn d{0, 0, 0};
+    for (int c = 1; c <= 3; ++c) {
+      for (int e = 1; e <= 8; ++e) {
+        d.characterClass = entryText(characters, c, e) == character ? c : d.characterClass;
+      }
+    }
+    for (int g = 1; g <= 6; ++g) {
+      for (int e = 1; e <= 6; ++e) {
+        if (entryText(vehicles, g, e) == vehicle) {
+          d.vehicleGroup = g;
+          d.vehicleEntry = e;
+        }
+      }
+    }
+    found.push_back(d);
+  }
+  return found;
+}
+
+}  // namespace
+
+TEST(Dialogue, EveryDrawHonoursTheBansSetInTheEditor) {
+  // Preset 7-3 and forty draws; then 4-3 as well and forty more.
+  SeededGenerator generator(2026);
+  std::string script =
+      "0\n3 9\nA B C\n0\n7-3\n0\n" + times(39, "0\n") + "1\n1\n4-3\n0\n" + times(39, "0\n") + "5\n";
+  Transcript t = runScript(script, generator);
+  ASSERT_EQ(t.status, 0);
+  size_t split = t.output.rfind("□キャラの縛り選択");  // the second visit's only screen
+  std::vector<Drawn> before = pairingsIn(t.output.substr(0, split));
+  std::vector<Drawn> after = pairingsIn(t.output.substr(split));
+  ASSERT_EQ(before.size(), 40u * 27u);
+  ASSERT_EQ(after.size(), 40u * 27u);
+  const std::set<std::pair<int, int>> banned = {{4, 2}, {5, 2}, {6, 2}, {1, 3},
+                                                {4, 5}, {5, 6}, {5, 5}};
+  for (const Drawn& d : before) {
+    ASSERT_NE(d.vehicleGroup, 0);
+    EXPECT_EQ(banned.count({d.vehicleGroup, d.vehicleEntry}), 0u);
+    EXPECT_TRUE(d.vehicleGroup == d.characterClass || d.vehicleGroup == d.characterClass + 3);
+  }
+  for (const Drawn& d : after) {
+    EXPECT_EQ(d.characterClass, 3);
+    EXPECT_TRUE(d.vehicleGroup == 3 || d.vehicleGroup == 6);
+    EXPECT_EQ(banned.count({d.vehicleGroup, d.vehicleEntry}), 0u);
+  }
 }
