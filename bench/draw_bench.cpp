@@ -87,5 +87,3 @@ void BM_DrawOnePairingPerClass(benchmark::State& state) {
 
 BENCHMARK(BM_DrawEverythingAllowed)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DrawOnePairingPerClass)->Unit(benchmark::kMicrosecond);
-
-BENCHMARK_MAIN();
