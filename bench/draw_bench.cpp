@@ -61,7 +61,7 @@ void runDraws(benchmark::State& state, bool heavyBans) {
   if (heavyBans) {
     banAllButOnePerClass(characters, vehicles);
   }
-  ClockGenerator generator;
+  SeededGenerator generator(clockSeed());
   NullBuffer sink;
   std::ostream out(&sink);
   std::istringstream in;

@@ -47,7 +47,7 @@ void BM_WholeSession(benchmark::State& state) {
   for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores): the loop idiom
     std::istringstream in(script);
     Console console(in, out, Encoding::utf8);
-    ClockGenerator generator;
+    SeededGenerator generator(clockSeed());
     benchmark::DoNotOptimize(runDialogue(console, generator));
   }
 }

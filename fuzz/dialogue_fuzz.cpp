@@ -11,7 +11,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <istream>
-#include <random>
 #include <streambuf>
 #include <string>
 #include <string_view>
@@ -71,15 +70,6 @@ class InputSource : public std::streambuf {
     char* begin = const_cast<char*>(text.data());  // NOLINT: the buffer is only read
     setg(begin, begin, begin + text.size());
   }
-};
-
-class SeededGenerator : public Generator {
- public:
-  explicit SeededGenerator(std::uint32_t seed) : engine_(seed) {}
-  int next() override { return static_cast<int>(engine_() >> 1); }
-
- private:
-  std::mt19937 engine_;
 };
 
 }  // namespace

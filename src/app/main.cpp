@@ -7,7 +7,7 @@
 
 int main() {
   Encoding encoding = encodingOfTerminal();
-  ClockGenerator generator;
+  SeededGenerator generator(clockSeed());
   Console console(std::cin, std::cout, encoding);
   return runDialogue(console, generator);
 }

@@ -2,8 +2,8 @@
 
 #include <ctime>
 
-ClockGenerator::ClockGenerator() : engine_(static_cast<std::uint32_t>(std::time(nullptr))) {}
+SeededGenerator::SeededGenerator(std::uint32_t seed) : engine_(seed) {}
 
-int ClockGenerator::next() {
-  return static_cast<int>(engine_() >> 1);
-}
+int SeededGenerator::next() { return static_cast<int>(engine_() >> 1); }
+
+std::uint32_t clockSeed() { return static_cast<std::uint32_t>(std::time(nullptr)); }

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <random>
 
-// The source of random numbers for the draw. The program uses one seeded from
-// the clock; tests hand in one that replays a fixed list.
+// The source of random numbers for the draw. The program uses a seeded one;
+// tests hand in one that replays a fixed list.
 class Generator {
  public:
   virtual ~Generator() = default;
@@ -12,12 +12,15 @@ class Generator {
   virtual int next() = 0;
 };
 
-// A generator seeded once from the current time in seconds.
-class ClockGenerator : public Generator {
+// A Mersenne Twister started from a given seed, so a run can be repeated.
+class SeededGenerator : public Generator {
  public:
-  ClockGenerator();
+  explicit SeededGenerator(std::uint32_t seed);
   int next() override;
 
  private:
   std::mt19937 engine_;
 };
+
+// The seed the program starts from: the current time in seconds.
+std::uint32_t clockSeed();

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdint>
-#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,16 +23,6 @@ class ReplayGenerator : public Generator {
  private:
   std::vector<int> numbers_;
   size_t position_ = 0;
-};
-
-// A generator that behaves like the real one, from a fixed seed.
-class SeededGenerator : public Generator {
- public:
-  explicit SeededGenerator(std::uint32_t seed) : engine_(seed) {}
-  int next() override { return static_cast<int>(engine_() >> 1); }
-
- private:
-  std::mt19937 engine_;
 };
 
 struct Transcript {
