@@ -1,13 +1,11 @@
-#include <iostream>
-
 #include "app/dialogue.h"
 #include "console/console.h"
 #include "console/platform.h"
 #include "draw/generator.h"
 
 int main() {
-  Encoding encoding = encodingOfTerminal();
+  Terminal terminal = openTerminal();
   SeededGenerator generator(clockSeed());
-  Console console(std::cin, std::cout, encoding);
+  Console console(terminal.in, terminal.out, terminal.encoding);
   return runDialogue(console, generator);
 }

@@ -23,3 +23,8 @@ Encoding encodingForCodeset(std::string_view codeset) {
   }
   return Encoding::utf8;
 }
+
+Encoding encodingForCodePage(unsigned codePage) {
+  constexpr unsigned kShiftJisCodePage = 932;
+  return codePage == kShiftJisCodePage ? Encoding::cp932 : Encoding::utf8;
+}

@@ -10,3 +10,7 @@ enum class Encoding { utf8, cp932 };
 // Maps a locale codeset name (as nl_langinfo(CODESET) gives it) to the console
 // encoding: any Shift_JIS family name means CP932, everything else UTF-8.
 Encoding encodingForCodeset(std::string_view codeset);
+
+// Maps a Windows code page number (a console's output code page, or the ANSI
+// code page) to the console encoding: 932 means CP932, everything else UTF-8.
+Encoding encodingForCodePage(unsigned codePage);

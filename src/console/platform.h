@@ -1,15 +1,25 @@
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
 #include "console/encoding.h"
 
 // The few things the console needs from the operating system. Each platform
-// has its own source file; nothing outside src/console/ calls these.
+// has its own source file; nothing outside src/console/ knows which one runs.
 
-// Reads the console encoding from the process locale (called once at start).
-Encoding encodingOfTerminal();
+// The user's terminal as the dialogue sees it: where typed text comes from,
+// where output goes, and the encoding of the bytes on both.
+struct Terminal {
+  std::istream& in;
+  std::ostream& out;
+  Encoding encoding;
+};
+
+// Prepares the process's standard input and output for the dialogue and
+// picks their encoding. Called once at start; the streams live until exit.
+Terminal openTerminal();
 
 // Converts UTF-8 text to CP932 bytes into `out`. A character CP932 cannot
 // hold becomes "?"; returns false if that happened.

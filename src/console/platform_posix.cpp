@@ -4,6 +4,7 @@
 #include <array>
 #include <cerrno>
 #include <clocale>
+#include <iostream>
 
 #include "console/platform.h"
 
@@ -51,9 +52,11 @@ bool convert(const char* to, const char* from, std::string_view in, std::string&
 
 }  // namespace
 
-Encoding encodingOfTerminal() {
+// The locale's codeset decides: the standard streams carry whatever bytes the
+// terminal sends and shows.
+Terminal openTerminal() {
   std::setlocale(LC_CTYPE, "");
-  return encodingForCodeset(nl_langinfo(CODESET));
+  return {std::cin, std::cout, encodingForCodeset(nl_langinfo(CODESET))};
 }
 
 bool utf8ToCp932(std::string_view text, std::string& out) {

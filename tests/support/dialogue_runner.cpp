@@ -1,6 +1,16 @@
 #include "support/dialogue_runner.h"
 
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
 #include <iconv.h>
+#endif
 
 #include <sstream>
 #include <stdexcept>
@@ -21,6 +31,28 @@ Transcript runScript(std::string_view input, Encoding encoding) {
   return runScript(input, generator, encoding);
 }
 
+#ifdef _WIN32
+// The same through the Windows API, from UTF-8 to UTF-16 to CP932.
+std::string toCp932(std::string_view utf8) {
+  if (utf8.empty()) {
+    return {};
+  }
+  const int length = static_cast<int>(utf8.size());
+  std::wstring wide(utf8.size(), L'\0');
+  int wideLength =
+      MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), length, wide.data(), length);
+  std::string out(utf8.size() * 2, '\0');
+  BOOL usedDefault = FALSE;
+  int outLength =
+      WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength, out.data(),
+                          static_cast<int>(out.size()), nullptr, &usedDefault);
+  if (wideLength == 0 || outLength == 0 || usedDefault) {
+    throw std::runtime_error("text has no CP932 form");
+  }
+  out.resize(static_cast<size_t>(outLength));
+  return out;
+}
+#else
 std::string toCp932(std::string_view utf8) {
   iconv_t cd = iconv_open("CP932", "UTF-8");
   std::string in(utf8);
@@ -37,6 +69,7 @@ std::string toCp932(std::string_view utf8) {
   out.resize(out.size() - outLeft);
   return out;
 }
+#endif
 
 std::string times(int count, std::string_view text) {
   std::string result;

@@ -1,0 +1,88 @@
+#include "console/codepage_win32.h"
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+namespace {
+
+bool isSurrogate(wchar_t c) {
+  return c >= 0xD800 && c <= 0xDFFF;
+}
+
+bool isHighSurrogate(wchar_t c) {
+  return c >= 0xD800 && c <= 0xDBFF;
+}
+
+bool isLowSurrogate(wchar_t c) {
+  return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+// The text with every surrogate pair (and stray surrogate) replaced by one
+// "?": a legacy code page holds nothing beyond U+FFFF, and Windows would
+// write one "?" per half. Returns false if anything was replaced.
+bool replaceSurrogates(std::wstring_view wide, std::wstring& out) {
+  out.clear();
+  bool clean = true;
+  for (size_t i = 0; i < wide.size(); ++i) {
+    if (!isSurrogate(wide[i])) {
+      out += wide[i];
+      continue;
+    }
+    if (isHighSurrogate(wide[i]) && i + 1 < wide.size() && isLowSurrogate(wide[i + 1])) {
+      ++i;
+    }
+    out += L'?';
+    clean = false;
+  }
+  return clean;
+}
+
+}  // namespace
+
+bool wideToBytes(std::wstring_view wide, unsigned codePage, std::string& out) {
+  out.clear();
+  if (wide.empty()) {
+    return true;
+  }
+  if (codePage == kUtf8CodePage) {
+    int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
+                                   0, nullptr, nullptr);
+    out.resize(static_cast<size_t>(size));
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), size,
+                        nullptr, nullptr);
+    return size > 0;
+  }
+  std::wstring plain;
+  bool clean = replaceSurrogates(wide, plain);
+  BOOL usedDefault = FALSE;
+  // No "best fit": a character the code page lacks becomes "?", never a
+  // look-alike such as "e" for "é".
+  int size = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, plain.data(),
+                                 static_cast<int>(plain.size()), nullptr, 0, "?", &usedDefault);
+  out.resize(static_cast<size_t>(size));
+  WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, plain.data(), static_cast<int>(plain.size()),
+                      out.data(), size, "?", &usedDefault);
+  return clean && size > 0 && !usedDefault;
+}
+
+bool bytesToWide(std::string_view bytes, unsigned codePage, std::wstring& out) {
+  out.clear();
+  if (bytes.empty()) {
+    return true;
+  }
+  const int length = static_cast<int>(bytes.size());
+  DWORD flags = MB_ERR_INVALID_CHARS;
+  int size = MultiByteToWideChar(codePage, flags, bytes.data(), length, nullptr, 0);
+  if (size <= 0) {
+    flags = 0;
+    size = MultiByteToWideChar(codePage, flags, bytes.data(), length, nullptr, 0);
+  }
+  out.resize(static_cast<size_t>(size > 0 ? size : 0));
+  MultiByteToWideChar(codePage, flags, bytes.data(), length, out.data(), size);
+  return flags != 0 && size > 0;
+}

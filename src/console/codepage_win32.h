@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Conversions between UTF-16, as the Windows console and its API speak it,
+// and the byte encodings of the tool: a Windows code page number (65001 for
+// UTF-8, 932 for CP932). Built on Windows only.
+
+inline constexpr unsigned kUtf8CodePage = 65001;
+inline constexpr unsigned kCp932CodePage = 932;
+
+// Converts UTF-16 text to bytes of `codePage` into `out`. A character the
+// code page cannot hold becomes "?" (one per character, also beyond U+FFFF);
+// returns false if that happened.
+bool wideToBytes(std::wstring_view wide, unsigned codePage, std::string& out);
+
+// Converts bytes of `codePage` to UTF-16 into `out`. Returns false when the
+// bytes are not valid in that code page; `out` then holds them with the code
+// page's replacement character in place of the broken ones.
+bool bytesToWide(std::string_view bytes, unsigned codePage, std::wstring& out);

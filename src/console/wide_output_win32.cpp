@@ -1,0 +1,59 @@
+#include "console/wide_output_win32.h"
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <utility>
+
+#include "console/codepage_win32.h"
+
+WideOutputBuffer::WideOutputBuffer(WideWriter writer, unsigned codePage)
+    : writer_(std::move(writer)), codePage_(codePage) {}
+
+WideOutputBuffer::~WideOutputBuffer() {
+  send();
+}
+
+WideOutputBuffer::int_type WideOutputBuffer::overflow(int_type c) {
+  if (!traits_type::eq_int_type(c, traits_type::eof())) {
+    bytes_ += traits_type::to_char_type(c);
+  }
+  return traits_type::not_eof(c);
+}
+
+std::streamsize WideOutputBuffer::xsputn(const char* bytes, std::streamsize count) {
+  bytes_.append(bytes, static_cast<size_t>(count));
+  return count;
+}
+
+int WideOutputBuffer::sync() {
+  return send() ? 0 : -1;
+}
+
+bool WideOutputBuffer::send() {
+  if (bytes_.empty()) {
+    return true;
+  }
+  bytesToWide(bytes_, codePage_, wide_);
+  bytes_.clear();
+  return writer_(wide_);
+}
+
+WideWriter consoleWriter(void* handle) {
+  return [handle](std::wstring_view wide) {
+    while (!wide.empty()) {
+      DWORD written = 0;
+      if (!WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr) ||
+          written == 0) {
+        return false;
+      }
+      wide.remove_prefix(written < wide.size() ? written : wide.size());
+    }
+    return true;
+  };
+}
