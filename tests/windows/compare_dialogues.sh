@@ -79,7 +79,7 @@ compare "tally, then the input ends at the menu" \
   $'1\n3 2\nA ゼピロ C\n10 20\n30 15\n10 20\n'
 
 compare "tally, then to the draw and end" \
-  $'1\n2 1\nA B\n5\n-3\n0\n1 0\nC\n5\n'
+  $'1\n2 1\nA B\n5\n-3\n0\n1 0\nC\n2\n5\n'
 
 compare "refused answers" \
   $'x\n0\n99999999999\n16\n1 1\nゼピロゼピロゼピロ\nゼピロ\nabc\n5\n'

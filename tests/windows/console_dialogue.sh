@@ -120,7 +120,7 @@ on_screen() {
   report "$name" "$([[ -z $missing ]] && echo yes)" "not on the screen:$missing"
 }
 
-answers=(0 "2 1" "ゼピロ ﾐｻｲﾙ" abc 2 3 "A　B" 0 5)
+answers=(0 "2 1" "ゼピロ ﾐｻｲﾙ" abc 2 2 3 "A　B" 0 5)
 
 to_file "typed at a console, written to a file in UTF-8" C.UTF-8 UTF-8 "${answers[@]}"
 to_file "typed at a console, written to a file in CP932" ja_JP.UTF-8 CP932 "${answers[@]}"
