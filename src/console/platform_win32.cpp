@@ -5,13 +5,7 @@
 #include <iostream>
 #include <memory>
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "console/windows_api.h"
 
 #include "console/codepage_win32.h"
 #include "console/platform.h"

@@ -1,12 +1,6 @@
 #include "console/wide_input_win32.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "console/windows_api.h"
 
 #include <utility>
 

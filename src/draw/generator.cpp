@@ -4,6 +4,10 @@
 
 SeededGenerator::SeededGenerator(std::uint32_t seed) : engine_(seed) {}
 
-int SeededGenerator::next() { return static_cast<int>(engine_() >> 1); }
+int SeededGenerator::next() {
+  return static_cast<int>(engine_() >> 1);
+}
 
-std::uint32_t clockSeed() { return static_cast<std::uint32_t>(std::time(nullptr)); }
+std::uint32_t clockSeed() {
+  return static_cast<std::uint32_t>(std::time(nullptr));
+}

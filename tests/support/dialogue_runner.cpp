@@ -1,13 +1,7 @@
 #include "support/dialogue_runner.h"
 
 #ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "console/windows_api.h"
 #else
 #include <iconv.h>
 #endif
