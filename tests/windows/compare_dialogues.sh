@@ -12,20 +12,8 @@
 # pipes carry CP932: its bytes must be the CP932 form of the Linux output.
 set -uo pipefail
 
-linux=$1
-windows=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEPREFIX=${WINEPREFIX:-$(cd "$(dirname "$windows")" && pwd)/wine}
-
-passed=0
-failed=0
-
-mask_draws() {
-  LC_ALL=C awk -f "$(dirname "$0")/mask_draws.awk" "$1"
-}
+# shellcheck source=tests/windows/common.sh
+source "$(dirname "$0")/common.sh"
 
 # compare NAME INPUT: the Linux and Windows runs of INPUT in UTF-8, then the
 # Windows run in CP932.

@@ -16,21 +16,10 @@
 # exist for Wine to read Japanese typed at the terminal).
 set -uo pipefail
 
-linux=$1
-windows=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# shellcheck source=tests/windows/common.sh
+source "$(dirname "$0")/common.sh"
 
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEPREFIX=${WINEPREFIX:-$(cd "$(dirname "$windows")" && pwd)/wine}
 windows=$(cd "$(dirname "$windows")" && pwd)/$(basename "$windows")
-
-passed=0
-failed=0
-
-mask_draws() {
-  LC_ALL=C awk -f "$(dirname "$0")/mask_draws.awk" "$1"
-}
 
 size_of() {
   stat -c %s "$1" 2>/dev/null || echo 0
