@@ -8,11 +8,11 @@
 #include <streambuf>
 #include <string>
 
-#include "app/participant_table.h"
 #include "console/console.h"
 #include "draw/draw.h"
 #include "draw/generator.h"
 #include "draw/rosters.h"
+#include "participants/participant_table.h"
 
 namespace {
 

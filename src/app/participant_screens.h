@@ -1,13 +1,7 @@
 #pragma once
 
-#include "app/participant_table.h"
 #include "console/console.h"
-
-// Limits of each job: the draw takes up to 15 participants and 99 races, the
-// tally's score sheet up to 12 participants and 1 to 9 races.
-inline constexpr int kMaxTallyParticipants = 12;
-inline constexpr int kMaxDrawRaces = 99;
-inline constexpr int kMaxTallyRaces = 9;
+#include "participants/participant_table.h"
 
 // Asks the participant count, the race count and every name, under the
 // draw's header and limits when `forDraw`, else under the tally's.

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/participant_table.h"
 #include "draw/editor_state.h"
 #include "draw/rosters.h"
+#include "participants/participant_table.h"
 #include "tally/score_sheet.h"
 
 // Everything the dialogue keeps from start to exit, in fixed-size tables

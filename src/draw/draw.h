@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/participant_table.h"
 #include "console/console.h"
 #include "draw/generator.h"
 #include "draw/rosters.h"
+#include "participants/participant_table.h"
 
 // Writes, between two dashed lines, one character and one vehicle of the same
 // weight class for every participant and race, never a banned one. Over two or

@@ -2,8 +2,7 @@
 
 #include <array>
 
-#include "app/participant_screens.h"
-#include "app/participant_table.h"
+#include "participants/participant_table.h"
 
 // The tally's scores and totals. Row i of the sheet and slot i of the
 // participant table always describe the same participant: the sort moves

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/participant_table.h"
 #include "console/console.h"
+#include "participants/participant_table.h"
 #include "tally/score_sheet.h"
 
 // The points tally: asks every participant's score in every race, sorts the

@@ -1,4 +1,4 @@
-#include "app/participant_table.h"
+#include "participants/participant_table.h"
 
 #include <cstring>
 

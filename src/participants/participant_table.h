@@ -5,8 +5,13 @@
 
 // Who takes part and how many races are run, shared by the draw and the tally.
 
-inline constexpr int kMaxParticipants = 15;  // slots in the table
+inline constexpr int kMaxParticipants = 15;  // slots in the table, and the draw's limit
 inline constexpr int kNameWidth = 11;        // CP932 bytes a name may take
+inline constexpr int kMaxDrawRaces = 99;     // races the draw accepts
+
+// The tally's score sheet holds up to 12 participants and 1 to 9 races.
+inline constexpr int kMaxTallyParticipants = 12;
+inline constexpr int kMaxTallyRaces = 9;
 
 // A name as UTF-8 with a closing NUL. Eleven CP932 bytes are at most eleven
 // characters of at most three UTF-8 bytes each.
