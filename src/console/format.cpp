@@ -7,47 +7,51 @@
 
 namespace {
 
-void appendPadded(std::string& out, std::string_view text, int textWidth, int fieldWidth) {
-  if (textWidth < fieldWidth) {
-    out.append(static_cast<size_t>(fieldWidth - textWidth), ' ');
-  }
-  out += text;
-}
-
+// Appends a value, padded on the left to `fieldWidth` CP932 bytes. Most
+// values have no field width, and measuring a text means decoding it, so
+// only a padded field is measured.
 void appendValue(std::string& out, const FormatArg& arg, int fieldWidth) {
+  std::array<char, 24> digits;  // filled only for a number
+  std::string_view text = arg.text;
   if (arg.isNumber) {
-    std::array<char, 24> digits{};
     auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), arg.number);
     (void)error;  // 24 bytes always hold a 64-bit number
-    std::string_view text(digits.data(), static_cast<size_t>(end - digits.data()));
-    appendPadded(out, text, static_cast<int>(text.size()), fieldWidth);
-  } else {
-    appendPadded(out, arg.text, cp932Width(arg.text), fieldWidth);
+    text = std::string_view(digits.data(), static_cast<size_t>(end - digits.data()));
   }
+  if (fieldWidth > 0) {
+    int width = arg.isNumber ? static_cast<int>(text.size()) : cp932Width(text);
+    if (width < fieldWidth) {
+      out.append(static_cast<size_t>(fieldWidth - width), ' ');
+    }
+  }
+  out += text;
 }
 
 }  // namespace
 
 void formatTo(std::string& out, std::string_view format, std::initializer_list<FormatArg> args) {
   const FormatArg* next = args.begin();
-  size_t i = 0;
-  while (i < format.size()) {
-    size_t percent = format.find('%', i);
-    if (percent == std::string_view::npos) {
-      out += format.substr(i);
-      return;
+  const size_t size = format.size();
+  size_t literal = 0;  // start of the text not yet copied
+  for (size_t i = 0; i < size; ++i) {
+    if (format[i] != '%') {
+      continue;
     }
-    out += format.substr(i, percent - i);
-    size_t j = percent + 1;
+    if (i > literal) {
+      out.append(format.data() + literal, i - literal);
+    }
     int fieldWidth = 0;
-    while (j < format.size() && format[j] >= '0' && format[j] <= '9') {
-      fieldWidth = fieldWidth * 10 + (format[j] - '0');
-      ++j;
+    while (i + 1 < size && format[i + 1] >= '0' && format[i + 1] <= '9') {
+      fieldWidth = fieldWidth * 10 + (format[++i] - '0');
     }
-    if (j < format.size() && (format[j] == 'd' || format[j] == 's') && next != args.end()) {
+    ++i;  // the conversion letter
+    if (i < size && (format[i] == 'd' || format[i] == 's') && next != args.end()) {
       appendValue(out, *next++, fieldWidth);
     }
-    i = j + 1;
+    literal = i + 1;
+  }
+  if (literal < size) {
+    out.append(format.data() + literal, size - literal);
   }
 }
 
