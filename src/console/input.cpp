@@ -24,12 +24,15 @@ bool isDigit(int c) {
   return c >= '0' && c <= '9';
 }
 
+// Bytes are taken straight from the stream's buffer: the reads keep their
+// own state, and the stream's per-call bookkeeping would cost more than the
+// byte itself.
 int peekByte(Console& console) {
-  return console.in.peek();
+  return console.in.rdbuf()->sgetc();
 }
 
 int takeByte(Console& console) {
-  return console.in.get();
+  return console.in.rdbuf()->sbumpc();
 }
 
 // Skips blanks and line ends; the input ending here ends the dialogue.
@@ -128,7 +131,6 @@ std::string_view wordAsText(Console& console) {
 void discardLine(Console& console) {
   for (int c = takeByte(console); c != kEnd && c != '\n'; c = takeByte(console)) {
   }
-  console.in.clear(console.in.rdstate() & ~std::ios::failbit);
 }
 
 int askNumber(Console& console, std::string_view prompt, std::initializer_list<FormatArg> args,
