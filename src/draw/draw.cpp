@@ -49,10 +49,10 @@ void drawParticipant(Console& console, std::string_view name, int races,
   }
   for (int race = 1; race <= races; ++race) {
     // A banned pick throws the whole attempt away, class and slot included.
-    Attempt a = drawAttempt(generator, racesLeft, kartQuota, races == 1);
-    while (!allowed(a, characters, vehicles)) {
+    Attempt a{};
+    do {
       a = drawAttempt(generator, racesLeft, kartQuota, races == 1);
-    }
+    } while (!allowed(a, characters, vehicles));
     std::string_view character = entryText(characters, a.cls, a.character);
     std::string_view vehicle = entryText(vehicles, a.group, a.vehicle);
     if (races == 1) {

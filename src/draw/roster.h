@@ -13,9 +13,13 @@ inline constexpr char kBanned = '-';   // the draw never hands the entry out
 
 template <int Groups, int Entries, size_t SlotBytes>
 struct Roster {
+  static_assert(SlotBytes <= 256, "a slot's length must fit in a byte");
   static constexpr int kGroups = Groups;
   static constexpr int kEntries = Entries;
   std::array<std::array<std::array<char, SlotBytes>, Entries>, Groups> slots{};
+  // Bytes of each slot string before its NUL, so the draw need not count them
+  // for every pairing it writes.
+  std::array<std::array<unsigned char, Entries>, Groups> lengths{};
 };
 
 // True if (group, entry), both counted from 1, names an entry of the roster.
@@ -27,7 +31,9 @@ bool hasEntry(const R& /*roster*/, int group, int entry) {
 // The slot string of an entry, flag first; (group, entry) must exist.
 template <typename R>
 std::string_view entryText(const R& roster, int group, int entry) {
-  return roster.slots[static_cast<size_t>(group - 1)][static_cast<size_t>(entry - 1)].data();
+  const auto g = static_cast<size_t>(group - 1);
+  const auto e = static_cast<size_t>(entry - 1);
+  return {roster.slots[g][e].data(), roster.lengths[g][e]};
 }
 
 template <typename R>
@@ -50,6 +56,8 @@ R rosterFromNames(const Names& names) {
       std::string_view name = names[static_cast<size_t>(g)][static_cast<size_t>(e)];
       slot[0] = kAllowed;
       std::memcpy(slot.data() + 1, name.data(), name.size());
+      roster.lengths[static_cast<size_t>(g)][static_cast<size_t>(e)] =
+          static_cast<unsigned char>(name.size() + 1);
     }
   }
   return roster;
