@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <random>
 
 // The source of random numbers for the draw. The program uses a seeded one;
 // tests hand in one that replays a fixed list.
@@ -12,14 +11,15 @@ class Generator {
   virtual int next() = 0;
 };
 
-// A Mersenne Twister started from a given seed, so a run can be repeated.
+// A generator started from a given seed, so a run can be repeated: the same
+// seed gives the same numbers on every platform.
 class SeededGenerator : public Generator {
  public:
   explicit SeededGenerator(std::uint32_t seed);
   int next() override;
 
  private:
-  std::mt19937 engine_;
+  std::uint64_t state_;
 };
 
 // The seed the program starts from: the current time in seconds.
