@@ -58,16 +58,24 @@ bool runPass(Console& console, Session& s, Generator& generator) {
 }  // namespace
 
 int runDialogue(Console& console, Generator& generator) {
+  if (!checkConverters(console)) {
+    return 2;
+  }
   Session session;
   try {
-    while (!runPass(console, session, generator)) {
+    int status = 0;
+    try {
+      while (!runPass(console, session, generator)) {
+      }
+    } catch (const InputEnded&) {
+      // A script that ran out of answers did not finish: end on a fresh line.
+      writeText(console, "\n");
+      status = 1;
     }
-  } catch (const InputEnded&) {
-    // A script that ran out of answers did not finish: end on a fresh line.
-    writeText(console, "\n");
     flush(console);
-    return 1;
+    return status;
+  } catch (const OutputFailed& failure) {
+    reportFailure(console, failure.reason);
+    return 2;
   }
-  flush(console);
-  return 0;
 }

@@ -6,6 +6,6 @@
 int main() {
   Terminal terminal = openTerminal();
   SeededGenerator generator(clockSeed());
-  Console console(terminal.in, terminal.out, terminal.encoding);
+  Console console(terminal.in, terminal.out, terminal.err, terminal.encoding);
   return runDialogue(console, generator);
 }

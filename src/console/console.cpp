@@ -1,8 +1,6 @@
 #include "console/console.h"
 
-#include <ostream>
-
-#include "console/platform.h"
+#include <iostream>
 
 namespace {
 
@@ -13,7 +11,11 @@ constexpr size_t kPendingLimit = size_t{64} * 1024;
 }  // namespace
 
 Console::Console(std::istream& input, std::ostream& output, Encoding encoding)
-    : in(input), out(output), encoding(encoding) {
+    : Console(input, output, std::cerr, encoding) {}
+
+Console::Console(std::istream& input, std::ostream& output, std::ostream& errors, Encoding encoding,
+                 ConverterOpener open)
+    : in(input), out(output), err(errors), encoding(encoding), codec(open) {
   pending.reserve(kPendingLimit + 4096);
   converted.reserve(kPendingLimit + 4096);
   prompt.reserve(512);
@@ -32,17 +34,48 @@ void flushIfLarge(Console& console) {
 }
 
 void flush(Console& console) {
+  std::string_view bytes = console.pending;
+  clearSystemError();
   if (console.encoding == Encoding::cp932) {
-    utf8ToCp932(console.pending, console.converted);
-    console.out.write(console.converted.data(),
-                      static_cast<std::streamsize>(console.converted.size()));
-  } else {
-    console.out.write(console.pending.data(), static_cast<std::streamsize>(console.pending.size()));
+    if (!console.codec.toCp932(console.pending, console.converted)) {
+      throw OutputFailed{"出力をCP932に変換できません: " + describeSystemError()};
+    }
+    bytes = console.converted;
   }
+  console.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   console.out.flush();
+  if (!console.out) {
+    throw OutputFailed{"出力に書き込めません: " + describeSystemError()};
+  }
   console.pending.clear();
 }
 
 void pageBreak(Console& console) {
   writeText(console, "\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n");
+}
+
+void writeErrorLine(Console& console, std::string_view line) {
+  std::string text(line);
+  text += '\n';
+  std::string_view bytes = text;
+  std::string cp932;
+  if (console.encoding == Encoding::cp932 && console.codec.toCp932(text, cp932)) {
+    bytes = cp932;
+  }
+  console.err.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  console.err.flush();
+}
+
+void reportFailure(Console& console, std::string_view message) {
+  writeErrorLine(console, "zepiro: " + std::string(message));
+}
+
+bool checkConverters(Console& console) {
+  if (console.codec.isOpen()) {
+    return true;
+  }
+  // Plain ASCII: without a converter nothing else can be shown.
+  reportFailure(console,
+                "cannot open a converter between UTF-8 and CP932: " + console.codec.openFailure());
+  return false;
 }

@@ -4,7 +4,6 @@
 #include <cstring>
 #include <istream>
 
-#include "console/platform.h"
 #include "console/text.h"
 
 namespace {
@@ -115,15 +114,21 @@ bool scanWord(Console& console) {
   return whole;
 }
 
-// The word just read as UTF-8, or an empty view if it is not valid text.
+// The word just read as UTF-8, or an empty view if it is not text that a
+// name may hold: valid in the console's encoding, and in UTF-8 mode made only
+// of characters CP932 can hold (so no invisible or direction-changing
+// character, nor one the tables cannot measure, reaches a screen).
 std::string_view wordAsText(Console& console) {
   if (console.encoding == Encoding::cp932) {
-    if (!cp932ToUtf8(console.token, console.converted)) {
+    if (!console.codec.toUtf8(console.token, console.converted)) {
       return {};
     }
     return console.converted;
   }
-  return isValidUtf8(console.token) ? std::string_view(console.token) : std::string_view();
+  if (!isValidUtf8(console.token) || !console.codec.toCp932(console.token, console.converted)) {
+    return {};
+  }
+  return console.token;
 }
 
 }  // namespace

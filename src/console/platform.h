@@ -10,21 +10,38 @@
 // has its own source file; nothing outside src/console/ knows which one runs.
 
 // The user's terminal as the dialogue sees it: where typed text comes from,
-// where output goes, and the encoding of the bytes on both.
+// where output goes, where the tool's own failures are reported, and the
+// encoding of the bytes on all three.
 struct Terminal {
   std::istream& in;
   std::ostream& out;
+  std::ostream& err;
   Encoding encoding;
 };
 
-// Prepares the process's standard input and output for the dialogue and
-// picks their encoding. Called once at start; the streams live until exit.
+// Prepares the process's standard streams for the dialogue and picks their
+// encoding. Called once at start; the streams live until exit.
 Terminal openTerminal();
 
-// Converts UTF-8 text to CP932 bytes into `out`. A character CP932 cannot
-// hold becomes "?"; returns false if that happened.
-bool utf8ToCp932(std::string_view text, std::string& out);
+// A converter from one encoding to another, as the platform provides it.
+struct Converter;
 
-// Converts typed CP932 bytes to UTF-8 into `out`; returns false (leaving `out`
-// unspecified) when the bytes are not valid CP932.
-bool cp932ToUtf8(std::string_view bytes, std::string& out);
+// Opens a converter from the encoding named `from` to the one named `to`
+// (names as iconv knows them: "UTF-8", "CP932", ...); nullptr when the
+// platform has none for them, with the system's error left behind.
+Converter* openConverter(const char* to, const char* from);
+using ConverterOpener = Converter* (*)(const char* to, const char* from);
+
+void closeConverter(Converter* converter);
+
+// Converts all of `in` into `out`. False when a character has no form in the
+// target encoding or the bytes are broken; `out` then holds an unspecified
+// part of the result.
+bool convert(Converter& converter, std::string_view in, std::string& out);
+
+// Forgets any earlier system error, so that a failure reports its own cause.
+void clearSystemError();
+
+// The system's words, as UTF-8, for the error that the last failed call left
+// behind ("No space left on device"); a general input/output error if none.
+std::string describeSystemError();

@@ -1,9 +1,12 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <memory>
+#include <string>
 
 #include "console/windows_api.h"
 
@@ -25,7 +28,46 @@
 // "\n" stays one byte; piped input in another encoding than the output's
 // (a console whose code page differs from the ANSI one) is converted.
 
+struct Converter {
+  unsigned from;      // code page of the bytes taken
+  unsigned to;        // code page of the bytes made
+  std::wstring wide;  // the text on its way between them, as UTF-16
+};
+
 namespace {
+
+// The code page a converter name stands for; 0 for a name it does not know.
+unsigned codePageNamed(std::string_view name) {
+  if (name == "UTF-8") {
+    return kUtf8CodePage;
+  }
+  if (name == "CP932" || name == "WINDOWS-31J" || name == "SHIFT_JIS") {
+    return kCp932CodePage;
+  }
+  return 0;
+}
+
+// UTF-16 to bytes of `codePage`, refusing any character the code page lacks
+// (no "?" and no look-alike in its place).
+bool wideToCodePage(std::wstring_view wide, unsigned codePage, std::string& out) {
+  out.clear();
+  if (wide.empty()) {
+    return true;
+  }
+  const int length = static_cast<int>(wide.size());
+  const bool utf8 = codePage == kUtf8CodePage;
+  const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+  BOOL usedDefault = FALSE;
+  BOOL* defaultUsed = utf8 ? nullptr : &usedDefault;  // UTF-8 refuses to be asked
+  int size =
+      WideCharToMultiByte(codePage, flags, wide.data(), length, nullptr, 0, nullptr, defaultUsed);
+  if (size <= 0 || usedDefault) {
+    return false;
+  }
+  out.resize(static_cast<size_t>(size));
+  WideCharToMultiByte(codePage, flags, wide.data(), length, out.data(), size, nullptr, defaultUsed);
+  return !usedDefault;
+}
 
 unsigned codePageOf(Encoding encoding) {
   return encoding == Encoding::cp932 ? kCp932CodePage : kUtf8CodePage;
@@ -81,16 +123,53 @@ Terminal openTerminal() {
     streams.input = std::make_unique<std::istream>(streams.inputBuffer.get());
     in = streams.input.get();
   }
-  return {*in, *out, encoding};
+  return {*in, *out, std::cerr, encoding};
 }
 
-bool utf8ToCp932(std::string_view text, std::string& out) {
-  std::wstring wide;
-  bool clean = bytesToWide(text, kUtf8CodePage, wide);
-  return wideToBytes(wide, kCp932CodePage, out) && clean;
+Converter* openConverter(const char* to, const char* from) {
+  unsigned toPage = codePageNamed(to);
+  unsigned fromPage = codePageNamed(from);
+  if (toPage == 0 || fromPage == 0 || !IsValidCodePage(toPage) || !IsValidCodePage(fromPage)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return nullptr;
+  }
+  auto* converter = new Converter{fromPage, toPage, {}};
+  // Room for the largest piece of output sent at once, so no conversion
+  // during the dialogue allocates.
+  converter->wide.reserve(size_t{80} * 1024);
+  return converter;
 }
 
-bool cp932ToUtf8(std::string_view bytes, std::string& out) {
-  std::wstring wide;
-  return bytesToWide(bytes, kCp932CodePage, wide) && wideToBytes(wide, kUtf8CodePage, out);
+void closeConverter(Converter* converter) {
+  delete converter;
+}
+
+bool convert(Converter& converter, std::string_view in, std::string& out) {
+  return bytesToWide(in, converter.from, converter.wide) &&
+         wideToCodePage(converter.wide, converter.to, out);
+}
+
+void clearSystemError() {
+  SetLastError(0);
+  errno = 0;
+}
+
+std::string describeSystemError() {
+  const DWORD code = GetLastError();
+  if (code == 0) {
+    return std::strerror(errno != 0 ? errno : EIO);
+  }
+  wchar_t* text = nullptr;
+  const DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, code, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+  std::string message;
+  if (length > 0) {
+    wideToCodePage(std::wstring_view(text, length), kUtf8CodePage, message);
+    LocalFree(text);
+  }
+  while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) {
+    message.pop_back();
+  }
+  return message.empty() ? "Windows error " + std::to_string(code) : message;
 }

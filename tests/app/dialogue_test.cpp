@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <set>
 #include <sstream>
 #include <utility>
 #include <vector>
 
+#include "console/console.h"
 #include "draw/rosters.h"
 #include "support/dialogue_runner.h"
 
@@ -244,6 +247,85 @@ TEST(Dialogue, EndOfInputEndsWithStatusOneOnAFreshLine) {
   // Refused input at the end does not loop: it ends too.
   EXPECT_EQ(runScript("0\nx").status, 1);
   EXPECT_EQ(runScript("0\n1 1\n\x01").status, 1);
+}
+
+namespace {
+
+// Output that takes `room` bytes and then fails, as a full disk or a reader
+// that went away does. It notes how much input had been read by then.
+class FailingOutput : public std::streambuf {
+ public:
+  FailingOutput(size_t room, std::istream& in) : room_(room), in_(in) {}
+  std::streamoff readAtFailure = -1;
+
+ protected:
+  std::streamsize xsputn(const char* /*bytes*/, std::streamsize count) override {
+    auto taken = std::min(static_cast<size_t>(count), room_);
+    room_ -= taken;
+    if (taken < static_cast<size_t>(count) && readAtFailure < 0) {
+      readAtFailure = in_.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in);
+    }
+    return static_cast<std::streamsize>(taken);
+  }
+  int_type overflow(int_type c) override {
+    char byte = traits_type::to_char_type(c);
+    return xsputn(&byte, 1) == 1 ? c : traits_type::eof();
+  }
+
+ private:
+  size_t room_;
+  std::istream& in_;
+};
+
+}  // namespace
+
+TEST(Dialogue, OutputThatCannotBeWrittenEndsWithStatusTwoAndReadsNoMore) {
+  const std::string script = "2\n0\n15 9\n" + times(15, "ゼピロ ") + "\n2\n" + times(20, "0\n") +
+                             "4\n2 1\nA B\n10\n20\n2\n";
+  for (Encoding encoding : {Encoding::utf8, Encoding::cp932}) {
+    for (size_t room : {0, 1, 700, 5000, 70000, 100000}) {
+      std::istringstream in(encoding == Encoding::cp932 ? toCp932(script) : script);
+      FailingOutput sink(room, in);
+      std::ostream out(&sink);
+      std::ostringstream err;
+      Console console(in, out, err, encoding);
+      ReplayGenerator generator({0});
+      EXPECT_EQ(runDialogue(console, generator), 2) << room;
+      ASSERT_GE(sink.readAtFailure, 0) << room;
+      EXPECT_EQ(in.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in), sink.readAtFailure)
+          << "input read after the failure, room " << room;
+      std::string expected = "zepiro: 出力に書き込めません: ";
+      if (encoding == Encoding::cp932) {
+        expected = toCp932(expected);
+      }
+      EXPECT_EQ(err.str().rfind(expected, 0), 0U) << err.str();
+      EXPECT_EQ(err.str().find('\n'), err.str().size() - 1) << "one line";
+    }
+  }
+}
+
+namespace {
+
+Converter* openNoConverter(const char* /*to*/, const char* /*from*/) {
+  errno = EINVAL;
+  return nullptr;
+}
+
+}  // namespace
+
+TEST(Dialogue, AMissingConverterEndsWithStatusTwoBeforeAnythingIsWritten) {
+  for (Encoding encoding : {Encoding::utf8, Encoding::cp932}) {
+    std::istringstream in("2\n");
+    std::ostringstream out;
+    std::ostringstream err;
+    Console console(in, out, err, encoding, openNoConverter);
+    ReplayGenerator generator({0});
+    EXPECT_EQ(runDialogue(console, generator), 2);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(in.tellg(), 0);
+    EXPECT_EQ(err.str(),
+              "zepiro: cannot open a converter between UTF-8 and CP932: Invalid argument\n");
+  }
 }
 
 TEST(Dialogue, TwoRunsInOneProcessAreIdentical) {

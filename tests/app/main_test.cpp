@@ -1,6 +1,7 @@
 // Drives the built program through a pseudo-terminal, as a person at a
 // keyboard would: every prompt must be on the screen before the program
-// waits for the answer.
+// waits for the answer. Piped runs check what a script sees when the
+// output cannot be written.
 
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -8,11 +9,16 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <fcntl.h>
+
 #include <chrono>
+#include <csignal>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -98,6 +104,71 @@ class Terminal {
 
 const std::string kTitlePrompt = "2:更新履歴):";
 
+// Where the program's standard output goes in a piped run.
+enum class Output { pipe, full, closed, pipeWithoutReader };
+
+struct PipedRun {
+  int status;  // the exit status, or -signal when a signal ended it
+  std::string out;
+  std::string err;
+};
+
+std::string readAll(int fd) {
+  std::string text;
+  char buffer[4096];
+  for (ssize_t got = read(fd, buffer, sizeof buffer); got > 0;
+       got = read(fd, buffer, sizeof buffer)) {
+    text.append(buffer, static_cast<size_t>(got));
+  }
+  close(fd);
+  return text;
+}
+
+// Runs the built program with `args`, `input` as its standard input, and
+// its standard output as `output` says; SIGPIPE is ignored, as a shell's
+// `trap '' PIPE` would leave it.
+PipedRun runPiped(std::vector<const char*> args, const std::string& input, Output output) {
+  std::FILE* in = std::tmpfile();
+  std::fwrite(input.data(), 1, input.size(), in);
+  std::rewind(in);
+  int outPipe[2];
+  int errPipe[2];
+  if (pipe(outPipe) != 0 || pipe(errPipe) != 0) {
+    return {-1, "", "no pipe"};
+  }
+  if (output == Output::pipeWithoutReader) {
+    close(outPipe[0]);
+  }
+  pid_t pid = fork();
+  if (pid == 0) {
+    signal(SIGPIPE, SIG_IGN);
+    setenv("LC_ALL", "C.UTF-8", 1);
+    dup2(fileno(in), 0);
+    dup2(errPipe[1], 2);
+    if (output == Output::full) {
+      dup2(open("/dev/full", O_WRONLY), 1);
+    } else if (output == Output::closed) {
+      close(1);
+    } else {
+      dup2(outPipe[1], 1);
+    }
+    args.insert(args.begin(), "zepiro");
+    args.push_back(nullptr);
+    execv(ZEPIRO_BINARY, const_cast<char* const*>(args.data()));
+    _exit(127);
+  }
+  close(outPipe[1]);
+  close(errPipe[1]);
+  std::fclose(in);
+  PipedRun run{};
+  run.out = output == Output::pipeWithoutReader ? "" : readAll(outPipe[0]);
+  run.err = readAll(errPipe[0]);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+  return run;
+}
+
 }  // namespace
 
 TEST(Terminal, EveryPromptIsShownBeforeTheProgramWaits) {
@@ -141,4 +212,22 @@ TEST(Terminal, WaitingAtAPromptUsesNoProcessorTime) {
   before = t.cpuTicks();
   std::this_thread::sleep_for(std::chrono::seconds(1));
   EXPECT_LE(t.cpuTicks() - before, 2);
+}
+
+TEST(Piped, OutputThatCannotBeWrittenEndsWithStatusTwoAndSaysWhy) {
+  const std::string tally = "1\n2 1\nA B\n10\n20\n2\n";
+  EXPECT_EQ(runPiped({}, tally, Output::pipe).status, 0);
+  const std::pair<Output, const char*> cases[] = {
+      {Output::full, "No space left on device"},
+      {Output::closed, "Bad file descriptor"},
+      {Output::pipeWithoutReader, "Broken pipe"},
+  };
+  for (auto [output, reason] : cases) {
+    PipedRun run = runPiped({}, tally, output);
+    EXPECT_EQ(run.status, 2) << reason;
+    EXPECT_EQ(run.err, std::string("zepiro: 出力に書き込めません: ") + reason + "\n");
+  }
+  // Answers that would go on for ever do not: the first write fails.
+  EXPECT_EQ(runPiped({}, "0\n1 1\nA\n2\n" + std::string(200000, '0') + "\n", Output::full).status,
+            2);
 }

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-// The round trip and "?" for characters beyond U+FFFF are covered through
-// utf8ToCp932 and cp932ToUtf8 in encoding_test.cpp, which runs here too.
+// The strict round trip through the console's converters is covered in
+// cp932_codec_test.cpp, which runs here too.
 
 TEST(WideToBytes, PutsNoLookAlikeInPlaceOfAMissingCharacter) {
   std::string bytes;

@@ -104,16 +104,19 @@ TEST(AskWord, StoresNamesWithinTheirWidth) {
 
 TEST(AskWord, RefusesBytesThatAreNotText) {
   std::array<char, 34> slot{};
-  Fixture f("\x82\xA0\nok\n\x01x\nfine\n" + std::string(300, 'x') + "\nend");
+  // Broken UTF-8, a control character, and characters CP932 cannot hold: a
+  // right-to-left override, a zero-width space and an emoji.
+  Fixture f("\x82\xA0\nok\n\x01x\nfine\n" + std::string(300, 'x') +
+            "\nA\u202Eb\nc\u200Bd\n\U0001F600\nend");
   askWord(f.console, slot, kWidth, "?");
   EXPECT_STREQ(slot.data(), "ok");
   askWord(f.console, slot, kWidth, "?");
   EXPECT_STREQ(slot.data(), "fine");
   askWord(f.console, slot, kWidth, "?");
   EXPECT_STREQ(slot.data(), "end");
-  const char* bad = "□使えない文字が含まれています\n";
-  EXPECT_EQ(f.written(), std::string("?") + bad + "??" + bad + "??" +
-                             "□半角11文字（全角5文字）までで入力してください\n?");
+  const std::string bad = "□使えない文字が含まれています\n?";
+  EXPECT_EQ(f.written(), "?" + bad + "?" + bad + "?" +
+                             "□半角11文字（全角5文字）までで入力してください\n?" + bad + bad + bad);
 }
 
 TEST(AskWord, ReadsCp932AndStoresUtf8) {

@@ -1,0 +1,43 @@
+#include "console/cp932_codec.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::array<const char*, 3> kCp932Names = {"CP932", "WINDOWS-31J", "SHIFT_JIS"};
+
+}  // namespace
+
+Cp932Codec::Cp932Codec(ConverterOpener open) {
+  for (const char* name : kCp932Names) {
+    clearSystemError();
+    Converter* toCp932 = open(name, "UTF-8");
+    Converter* toUtf8 = toCp932 != nullptr ? open("UTF-8", name) : nullptr;
+    if (toUtf8 != nullptr) {
+      toCp932_ = toCp932;
+      toUtf8_ = toUtf8;
+      return;
+    }
+    openFailure_ = describeSystemError();
+    if (toCp932 != nullptr) {
+      closeConverter(toCp932);
+    }
+  }
+}
+
+Cp932Codec::~Cp932Codec() {
+  if (toCp932_ != nullptr) {
+    closeConverter(toCp932_);
+  }
+  if (toUtf8_ != nullptr) {
+    closeConverter(toUtf8_);
+  }
+}
+
+bool Cp932Codec::toCp932(std::string_view utf8, std::string& out) const {
+  return toCp932_ != nullptr && convert(*toCp932_, utf8, out);
+}
+
+bool Cp932Codec::toUtf8(std::string_view cp932, std::string& out) const {
+  return toUtf8_ != nullptr && convert(*toUtf8_, cp932, out);
+}
