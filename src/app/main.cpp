@@ -1,11 +1,13 @@
-#include "app/dialogue.h"
+#include <span>
+
+#include "app/program.h"
 #include "console/console.h"
 #include "console/platform.h"
 #include "draw/generator.h"
 
-int main() {
+int main(int argc, char** argv) {
   Terminal terminal = openTerminal();
-  SeededGenerator generator(clockSeed());
   Console console(terminal.in, terminal.out, terminal.err, terminal.encoding);
-  return runDialogue(console, generator);
+  std::span<const char* const> args(argv + 1, static_cast<size_t>(argc > 0 ? argc - 1 : 0));
+  return runProgram(args, console, clockSeed());
 }

@@ -1,7 +1,7 @@
 // Drives the built program through a pseudo-terminal, as a person at a
 // keyboard would: every prompt must be on the screen before the program
-// waits for the answer. Piped runs check what a script sees when the
-// output cannot be written.
+// waits for the answer. Piped runs check what a script sees: the exit
+// status when the output cannot be written, and draws replayed by seed.
 
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -230,4 +230,15 @@ TEST(Piped, OutputThatCannotBeWrittenEndsWithStatusTwoAndSaysWhy) {
   // Answers that would go on for ever do not: the first write fails.
   EXPECT_EQ(runPiped({}, "0\n1 1\nA\n2\n" + std::string(200000, '0') + "\n", Output::full).status,
             2);
+}
+
+TEST(Piped, TheSameSeedGivesTheSameDrawsAndAnotherSeedOthers) {
+  const std::string draws = "0\n4 6\nA B C D\n2\n0\n0\n5\n";
+  PipedRun first = runPiped({"--seed", "12345"}, draws, Output::pipe);
+  PipedRun again = runPiped({"--seed", "12345"}, draws, Output::pipe);
+  PipedRun other = runPiped({"--seed", "54321"}, draws, Output::pipe);
+  EXPECT_EQ(first.status, 0);
+  EXPECT_EQ(first.out, again.out);
+  EXPECT_NE(first.out, other.out);
+  EXPECT_EQ(runPiped({"--seed"}, draws, Output::pipe).status, 2);
 }

@@ -1,0 +1,44 @@
+#include "app/command_line.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace {
+
+// The seed as written: decimal digits only, within 32 bits.
+std::optional<std::uint32_t> parseSeed(std::string_view text) {
+  std::uint32_t value = 0;
+  const char* end = text.data() + text.size();
+  auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || error != std::errc() || stop != end) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+}  // namespace
+
+CommandLine parseCommandLine(std::span<const char* const> args) {
+  CommandLine line;
+  constexpr std::string_view kSeedEquals = "--seed=";
+  for (size_t i = 0; i < args.size(); ++i) {
+    std::string_view arg = args[i];
+    if (arg == "--help" || arg == "-h") {
+      return {CommandLine::Action::help, std::nullopt};
+    }
+    if (arg == "--version") {
+      return {CommandLine::Action::version, std::nullopt};
+    }
+    std::optional<std::uint32_t> seed;
+    if (arg == "--seed" && i + 1 < args.size()) {
+      seed = parseSeed(args[++i]);
+    } else if (arg.starts_with(kSeedEquals)) {
+      seed = parseSeed(arg.substr(kSeedEquals.size()));
+    }
+    if (!seed) {
+      return {CommandLine::Action::usage, std::nullopt};
+    }
+    line.seed = seed;
+  }
+  return line;
+}

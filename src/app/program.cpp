@@ -1,0 +1,62 @@
+#include "app/program.h"
+
+#include "app/command_line.h"
+#include "app/dialogue.h"
+#include "draw/generator.h"
+
+namespace {
+
+constexpr std::string_view kUsage = "使い方: zepiro [--seed N] [--help] [--version]";
+
+constexpr std::string_view kHelp =
+    "\n\n"
+    "ゼピロレースソフトウェア: レース仲間のための抽選と集計の道具です。\n"
+    "引数なしで起動すると、タイトルメニューから対話が始まります。\n"
+    "  ランダムキャラマシン抽選  参加者とレースごとに、縛りを守ってキャラとマシンを抽選します\n"
+    "  大会用ポイント集計        各レースの得点を合計して、順位表を書き出します\n"
+    "\n"
+    "オプション:\n"
+    "  -h, --help   この説明を表示して終了します\n"
+    "  --version    版番号を表示して終了します\n"
+    "  --seed N     乱数の種を N (0から4294967295) にします。同じ種と同じ入力なら\n"
+    "               同じ抽選結果になるので、抽選が公平だったかをあとで確かめられます\n"
+    "\n"
+    "終了ステータス:\n"
+    "  0  「終了する」を選んだとき (--help と --version も)\n"
+    "  1  「終了する」の前に入力が終わったとき\n"
+    "  2  出力に書き込めないとき、CP932の変換器がないとき、引数が正しくないとき\n";
+
+// Writes a text that ends the program, as the dialogue writes its screens.
+int writeAndEnd(Console& console, std::string_view first, std::string_view rest = {}) {
+  try {
+    writeText(console, first);
+    writeText(console, rest);
+    flush(console);
+    return 0;
+  } catch (const OutputFailed& failure) {
+    reportFailure(console, failure.reason);
+    return 2;
+  }
+}
+
+}  // namespace
+
+int runProgram(std::span<const char* const> args, Console& console, std::uint32_t clockSeed) {
+  if (!checkConverters(console)) {
+    return 2;
+  }
+  CommandLine line = parseCommandLine(args);
+  switch (line.action) {
+    case CommandLine::Action::help:
+      return writeAndEnd(console, kUsage, kHelp);
+    case CommandLine::Action::version:
+      return writeAndEnd(console, "zepiro " ZEPIRO_VERSION "\n");
+    case CommandLine::Action::usage:
+      writeErrorLine(console, kUsage);
+      return 2;
+    case CommandLine::Action::dialogue:
+      break;
+  }
+  SeededGenerator generator(line.seed.value_or(clockSeed));
+  return runDialogue(console, generator);
+}

@@ -1,0 +1,54 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+CommandLine parse(std::vector<const char*> args) {
+  return parseCommandLine(args);
+}
+
+using Action = CommandLine::Action;
+
+}  // namespace
+
+TEST(CommandLine, OptionsAndTheirValues) {
+  EXPECT_EQ(parse({}).action, Action::dialogue);
+  EXPECT_FALSE(parse({}).seed);
+  EXPECT_EQ(parse({"--help"}).action, Action::help);
+  EXPECT_EQ(parse({"-h"}).action, Action::help);
+  EXPECT_EQ(parse({"--version"}).action, Action::version);
+  EXPECT_EQ(parse({"--seed", "42", "--help"}).action, Action::help);
+
+  for (auto args : {std::vector<const char*>{"--seed", "0"}, {"--seed=0"}}) {
+    CommandLine line = parse(args);
+    EXPECT_EQ(line.action, Action::dialogue);
+    EXPECT_EQ(line.seed, 0U);
+  }
+  EXPECT_EQ(parse({"--seed", "4294967295"}).seed, 4294967295U);
+  EXPECT_EQ(parse({"--seed", "1", "--seed", "2"}).seed, 2U);  // the last one counts
+}
+
+TEST(CommandLine, AnythingElseIsAUsageError) {
+  for (auto args : {std::vector<const char*>{"--seed"},
+                    {"--seed", "4294967296"},
+                    {"--seed", "-1"},
+                    {"--seed", "+1"},
+                    {"--seed", " 1"},
+                    {"--seed", "1x"},
+                    {"--seed", ""},
+                    {"--seed="},
+                    {"--seed", "0x10"},
+                    {"--bogus"},
+                    {"-x"},
+                    {"run"},
+                    {"--bogus", "--help"},
+                    {"--help=1"},
+                    {"--"}}) {
+    CommandLine line = parse(args);
+    EXPECT_EQ(line.action, Action::usage) << args.size() << " " << args[0];
+    EXPECT_FALSE(line.seed);
+  }
+}

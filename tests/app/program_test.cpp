@@ -1,0 +1,54 @@
+#include "app/program.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+namespace {
+
+struct Outcome {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+Outcome run(std::vector<const char*> args, const std::string& input = "2\n") {
+  std::istringstream in(input);
+  std::ostringstream out;
+  std::ostringstream err;
+  Console console(in, out, err, Encoding::utf8);
+  int status = runProgram(args, console, 7);
+  return {status, out.str(), err.str()};
+}
+
+}  // namespace
+
+TEST(Program, EachAnswerHasItsStatusAndItsStream) {
+  Outcome help = run({"-h"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.out.rfind("使い方: zepiro [--seed N] [--help] [--version]\n", 0), 0U);
+  EXPECT_EQ(help.err, "");
+
+  Outcome version = run({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out.rfind("zepiro ", 0), 0U);
+  EXPECT_EQ(version.out.find('\n'), version.out.size() - 1);
+
+  Outcome usage = run({"--seed", "x"});
+  EXPECT_EQ(usage.status, 2);
+  EXPECT_EQ(usage.out, "") << "no dialogue";
+  EXPECT_EQ(usage.err, "使い方: zepiro [--seed N] [--help] [--version]\n");
+
+  // The dialogue itself: the input ends at the title menu.
+  EXPECT_EQ(run({}, "").status, 1);
+}
+
+TEST(Program, TheSameSeedGivesTheSameDraws) {
+  const std::string script = "0\n3 5\nA B C\n2\n0\n5\n";
+  Outcome first = run({"--seed", "2026"}, script);
+  EXPECT_EQ(first.status, 0);
+  EXPECT_EQ(run({"--seed=2026"}, script).out, first.out);
+  EXPECT_NE(run({"--seed", "2027"}, script).out, first.out);
+  EXPECT_EQ(run({}, script).out, run({"--seed", "7"}, script).out) << "the clock's seed otherwise";
+}
