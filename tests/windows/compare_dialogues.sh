@@ -10,6 +10,8 @@
 # compared as a mark; names, notices and everything else stay byte for byte.
 # The Windows program is also run with Wine's ANSI code page set to 932, where
 # pipes carry CP932: its bytes must be the CP932 form of the Linux output.
+# Last come the exit statuses of output that cannot be written and of the
+# command line, and a seeded draw that must match the Linux one exactly.
 set -uo pipefail
 
 # shellcheck source=tests/windows/common.sh
@@ -74,6 +76,44 @@ compare "refused answers" \
 
 compare "line ends typed as CR LF" \
   $'0\r\n2 1\r\nA ゼピロ\r\n2\r\n5\r\n'
+
+# expect NAME EXPECTED_STATUS STATUS: one check of the Windows program's exit
+# status; a failure must also be said in one line on standard error.
+expect() {
+  local name=$1 expected=$2 status=$3
+  if [[ $status != "$expected" ]]; then
+    echo "FAIL $name: exit status $status, not $expected"
+    failed=$((failed + 1))
+  elif [[ $expected == 2 && $(wc -l <"$work/err") != 1 ]]; then
+    echo "FAIL $name: not one line on standard error"
+    failed=$((failed + 1))
+  else
+    echo "ok   $name (status $status)"
+    passed=$((passed + 1))
+  fi
+}
+
+printf '1\n2 1\nA B\n10\n20\n2\n' >"$work/in"
+LC_ALL=C.UTF-8 wine "$windows" <"$work/in" >/dev/full 2>"$work/err"
+expect "output to a full disk" 2 $?
+LC_ALL=C.UTF-8 wine "$windows" <"$work/in" 2>"$work/err" >&-
+expect "output closed" 2 $?
+LC_ALL=C.UTF-8 wine "$windows" --bogus <"$work/in" >/dev/null 2>"$work/err"
+expect "an unknown option" 2 $?
+LC_ALL=C.UTF-8 wine "$windows" --version >"$work/windows" 2>"$work/err"
+expect "--version" 0 $?
+
+# A seed gives the same draws on both systems, byte for byte.
+printf '0\n3 4\nA ゼピロ C\n2\n0\n5\n' >"$work/in"
+LC_ALL=C.UTF-8 "$linux" --seed 2026 <"$work/in" >"$work/linux" 2>/dev/null
+LC_ALL=C.UTF-8 wine "$windows" --seed 2026 <"$work/in" >"$work/windows" 2>/dev/null
+if cmp -s "$work/linux" "$work/windows"; then
+  echo "ok   the same seed, the same draws"
+  passed=$((passed + 1))
+else
+  echo "FAIL the same seed gives other draws on Windows"
+  failed=$((failed + 1))
+fi
 
 echo "$passed passed, $failed failed"
 [[ $failed == 0 ]]
