@@ -33,9 +33,11 @@ bool WideOutputBuffer::send() {
   if (bytes_.empty()) {
     return true;
   }
-  bytesToWide(bytes_, codePage_, wide_);
+  // Broken bytes are a failure to write, not text to show as replacement
+  // characters.
+  const bool converted = bytesToWide(bytes_, codePage_, wide_);
   bytes_.clear();
-  return writer_(wide_);
+  return converted && writer_(wide_);
 }
 
 WideWriter consoleWriter(void* handle) {

@@ -44,10 +44,18 @@ TEST(WideOutputBuffer, SendsWhatEachFlushGatheredAsOnePieceOfUtf16) {
   }
 }
 
-TEST(WideOutputBuffer, ReportsAWriterThatFails) {
+TEST(WideOutputBuffer, ReportsAWriterThatFailsAndBytesThatAreNotText) {
   WideOutputBuffer buffer([](std::wstring_view) { return false; }, kUtf8CodePage);
   std::ostream out(&buffer);
   out << "x";
   out.flush();
   EXPECT_TRUE(out.bad());
+
+  Screen screen;
+  WideOutputBuffer broken(screen.writer(), kUtf8CodePage);
+  std::ostream brokenOut(&broken);
+  brokenOut << "a\xFF";
+  brokenOut.flush();
+  EXPECT_TRUE(brokenOut.bad());
+  EXPECT_TRUE(screen.pieces.empty());
 }
