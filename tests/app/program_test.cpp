@@ -43,12 +43,3 @@ TEST(Program, EachAnswerHasItsStatusAndItsStream) {
   // The dialogue itself: the input ends at the title menu.
   EXPECT_EQ(run({}, "").status, 1);
 }
-
-TEST(Program, TheSameSeedGivesTheSameDraws) {
-  const std::string script = "0\n3 5\nA B C\n2\n0\n5\n";
-  Outcome first = run({"--seed", "2026"}, script);
-  EXPECT_EQ(first.status, 0);
-  EXPECT_EQ(run({"--seed=2026"}, script).out, first.out);
-  EXPECT_NE(run({"--seed", "2027"}, script).out, first.out);
-  EXPECT_EQ(run({}, script).out, run({"--seed", "7"}, script).out) << "the clock's seed otherwise";
-}
