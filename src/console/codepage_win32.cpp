@@ -2,6 +2,8 @@
 
 #include "console/windows_api.h"
 
+#include <algorithm>
+
 namespace {
 
 bool isSurrogate(wchar_t c) {
@@ -51,16 +53,24 @@ bool wideToBytes(std::wstring_view wide, unsigned codePage, std::string& out) {
                         nullptr, nullptr);
     return size > 0;
   }
+  // Text without surrogates, the usual case, is converted as it stands, so
+  // no copy is made (and nothing allocated) for it.
+  std::wstring_view source = wide;
   std::wstring plain;
-  bool clean = replaceSurrogates(wide, plain);
+  bool clean = true;
+  if (std::any_of(wide.begin(), wide.end(), isSurrogate)) {
+    clean = replaceSurrogates(wide, plain);
+    source = plain;
+  }
   BOOL usedDefault = FALSE;
   // No "best fit": a character the code page lacks becomes "?", never a
   // look-alike such as "e" for "é".
-  int size = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, plain.data(),
-                                 static_cast<int>(plain.size()), nullptr, 0, "?", &usedDefault);
+  const int length = static_cast<int>(source.size());
+  int size = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, source.data(), length, nullptr, 0,
+                                 "?", &usedDefault);
   out.resize(static_cast<size_t>(size));
-  WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, plain.data(), static_cast<int>(plain.size()),
-                      out.data(), size, "?", &usedDefault);
+  WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, source.data(), length, out.data(), size, "?",
+                      &usedDefault);
   return clean && size > 0 && !usedDefault;
 }
 

@@ -47,28 +47,6 @@ unsigned codePageNamed(std::string_view name) {
   return 0;
 }
 
-// UTF-16 to bytes of `codePage`, refusing any character the code page lacks
-// (no "?" and no look-alike in its place).
-bool wideToCodePage(std::wstring_view wide, unsigned codePage, std::string& out) {
-  out.clear();
-  if (wide.empty()) {
-    return true;
-  }
-  const int length = static_cast<int>(wide.size());
-  const bool utf8 = codePage == kUtf8CodePage;
-  const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
-  BOOL usedDefault = FALSE;
-  BOOL* defaultUsed = utf8 ? nullptr : &usedDefault;  // UTF-8 refuses to be asked
-  int size =
-      WideCharToMultiByte(codePage, flags, wide.data(), length, nullptr, 0, nullptr, defaultUsed);
-  if (size <= 0 || usedDefault) {
-    return false;
-  }
-  out.resize(static_cast<size_t>(size));
-  WideCharToMultiByte(codePage, flags, wide.data(), length, out.data(), size, nullptr, defaultUsed);
-  return !usedDefault;
-}
-
 unsigned codePageOf(Encoding encoding) {
   return encoding == Encoding::cp932 ? kCp932CodePage : kUtf8CodePage;
 }
@@ -145,8 +123,10 @@ void closeConverter(Converter* converter) {
 }
 
 bool convert(Converter& converter, std::string_view in, std::string& out) {
+  // wideToBytes puts "?" for a character the target lacks and says so: the
+  // conversion has then failed.
   return bytesToWide(in, converter.from, converter.wide) &&
-         wideToCodePage(converter.wide, converter.to, out);
+         wideToBytes(converter.wide, converter.to, out);
 }
 
 void clearSystemError() {
@@ -165,7 +145,7 @@ std::string describeSystemError() {
       nullptr, code, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
   std::string message;
   if (length > 0) {
-    wideToCodePage(std::wstring_view(text, length), kUtf8CodePage, message);
+    wideToBytes(std::wstring_view(text, length), kUtf8CodePage, message);
     LocalFree(text);
   }
   while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) {
