@@ -77,5 +77,8 @@ int runDialogue(Console& console, Generator& generator) {
   } catch (const OutputFailed& failure) {
     reportFailure(console, failure.reason);
     return 2;
+  } catch (const InputFailed& failure) {
+    reportFailure(console, failure.reason);
+    return 2;
   }
 }

@@ -20,6 +20,7 @@ Console::Console(std::istream& input, std::ostream& output, std::ostream& errors
   converted.reserve(kPendingLimit + 4096);
   prompt.reserve(512);
   token.reserve(256);
+  ahead.reserve(8);
 }
 
 void writeText(Console& console, std::string_view text) {

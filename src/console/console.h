@@ -29,11 +29,18 @@ struct Console {
   std::string converted;  // CP932 bytes on their way out, UTF-8 names on their way in
   std::string prompt;     // the prompt of the current question, written again on a refusal
   std::string token;      // the word being read
+  std::string ahead;      // bytes taken from the input to look at, not yet read
 };
 
 // Thrown when output cannot be sent; `reason` says why, in the tool's words
 // and the system's. The dialogue ends with it and reads nothing more.
 struct OutputFailed {
+  std::string reason;
+};
+
+// Thrown when input cannot be read (as opposed to ending); `reason` says
+// why. The dialogue ends with it.
+struct InputFailed {
   std::string reason;
 };
 

@@ -1,5 +1,6 @@
 #include <iconv.h>
 #include <langinfo.h>
+#include <unistd.h>
 
 #include <array>
 #include <cerrno>
@@ -7,6 +8,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "console/descriptor_streams_posix.h"
 #include "console/platform.h"
 
 struct Converter {
@@ -21,10 +23,16 @@ const size_t kConversionFailed = static_cast<size_t>(-1);
 }  // namespace
 
 // The locale's codeset decides: the standard streams carry whatever bytes the
-// terminal sends and shows.
+// terminal sends and shows. Input and output bypass the C library's buffers,
+// so that no failed read or write goes unseen; standard error stays
+// unbuffered as it is.
 Terminal openTerminal() {
   std::setlocale(LC_CTYPE, "");
-  return {std::cin, std::cout, std::cerr, encodingForCodeset(nl_langinfo(CODESET))};
+  static DescriptorInputBuffer inputBuffer(STDIN_FILENO);
+  static DescriptorOutputBuffer outputBuffer(STDOUT_FILENO);
+  static std::istream input(&inputBuffer);
+  static std::ostream output(&outputBuffer);
+  return {input, output, std::cerr, encodingForCodeset(nl_langinfo(CODESET))};
 }
 
 Converter* openConverter(const char* to, const char* from) {
@@ -47,9 +55,13 @@ bool convert(Converter& converter, std::string_view in, std::string& out) {
     char* outPtr = chunk.data();
     size_t outLeft = chunk.size();
     size_t result = iconv(converter.handle, &inPtr, &inLeft, &outPtr, &outLeft);
-    out.append(chunk.data(), static_cast<size_t>(outPtr - chunk.data()));
+    const auto made = static_cast<size_t>(outPtr - chunk.data());
+    out.append(chunk.data(), made);
     if (result == kConversionFailed && errno != E2BIG) {
       return false;  // EILSEQ: no form in the target, or broken bytes; EINVAL: cut short
+    }
+    if (result == kConversionFailed && made == 0) {
+      return false;  // a converter that neither takes nor makes anything would go on for ever
     }
   }
   return true;

@@ -24,9 +24,11 @@ namespace {
 
 class Terminal {
  public:
-  Terminal() {
+  // `prepare` runs in the program's process before it starts.
+  explicit Terminal(void (*prepare)() = [] {}) {
     pid_ = forkpty(&master_, nullptr, nullptr, nullptr);
     if (pid_ == 0) {
+      prepare();
       setenv("LC_ALL", "C.UTF-8", 1);
       execl(ZEPIRO_BINARY, "zepiro", static_cast<char*>(nullptr));
       _exit(127);
@@ -37,7 +39,7 @@ class Terminal {
       kill(pid_, SIGKILL);
       waitpid(pid_, nullptr, 0);
     }
-    close(master_);
+    hangUp();
   }
   Terminal(const Terminal&) = delete;
   Terminal& operator=(const Terminal&) = delete;
@@ -62,6 +64,12 @@ class Terminal {
     }
     seen_ = screen_.find(text, seen_) + text.size();
     return true;
+  }
+
+  // Closes the terminal as a closed window does: writes to it then fail.
+  void hangUp() {
+    close(master_);
+    master_ = -1;
   }
 
   void type(const std::string& keys) {
@@ -107,6 +115,9 @@ const std::string kTitlePrompt = "2:更新履歴):";
 // Where the program's standard output goes in a piped run.
 enum class Output { pipe, full, closed, pipeWithoutReader };
 
+// Where it reads from: the given text, a directory, or nothing at all.
+enum class Input { text, directory, closed };
+
 struct PipedRun {
   int status;  // the exit status, or -signal when a signal ended it
   std::string out;
@@ -127,7 +138,8 @@ std::string readAll(int fd) {
 // Runs the built program with `args`, `input` as its standard input, and
 // its standard output as `output` says; SIGPIPE is ignored, as a shell's
 // `trap '' PIPE` would leave it.
-PipedRun runPiped(std::vector<const char*> args, const std::string& input, Output output) {
+PipedRun runPiped(std::vector<const char*> args, const std::string& input, Output output,
+                  Input from = Input::text) {
   std::FILE* in = std::tmpfile();
   std::fwrite(input.data(), 1, input.size(), in);
   std::rewind(in);
@@ -143,7 +155,10 @@ PipedRun runPiped(std::vector<const char*> args, const std::string& input, Outpu
   if (pid == 0) {
     signal(SIGPIPE, SIG_IGN);
     setenv("LC_ALL", "C.UTF-8", 1);
-    dup2(fileno(in), 0);
+    dup2(from == Input::directory ? open("/", O_RDONLY) : fileno(in), 0);
+    if (from == Input::closed) {
+      close(0);
+    }
     dup2(errPipe[1], 2);
     if (output == Output::full) {
       dup2(open("/dev/full", O_WRONLY), 1);
@@ -201,8 +216,8 @@ TEST(Terminal, EndOfInputEndsWithStatusOne) {
   EXPECT_EQ(t.exitStatus(), 1);
 }
 
-TEST(Terminal, WaitingAtAPromptUsesNoProcessorTime) {
-  Terminal t;
+TEST(Terminal, WaitingAtAPromptUsesNoProcessorTimeEvenOnANonBlockingTerminal) {
+  Terminal t([] { fcntl(0, F_SETFL, fcntl(0, F_GETFL) | O_NONBLOCK); });
   ASSERT_TRUE(t.waitFor(kTitlePrompt));
   long before = t.cpuTicks();
   std::this_thread::sleep_for(std::chrono::seconds(1));
@@ -212,6 +227,23 @@ TEST(Terminal, WaitingAtAPromptUsesNoProcessorTime) {
   before = t.cpuTicks();
   std::this_thread::sleep_for(std::chrono::seconds(1));
   EXPECT_LE(t.cpuTicks() - before, 2);
+}
+
+TEST(Terminal, AWriteThatFailsOnALineBufferedTerminalEndsWithStatusTwo) {
+  Terminal t([] { signal(SIGHUP, SIG_IGN); });
+  ASSERT_TRUE(t.waitFor(kTitlePrompt));
+  t.hangUp();  // the input ends, and the final line end cannot be written
+  EXPECT_EQ(t.exitStatus(), 2);
+}
+
+TEST(Piped, InputThatCannotBeReadEndsWithStatusTwoAndSaysWhy) {
+  const std::pair<Input, std::string> cases[] = {{Input::directory, "Is a directory"},
+                                                 {Input::closed, "Bad file descriptor"}};
+  for (const auto& [from, reason] : cases) {
+    PipedRun run = runPiped({}, "", Output::pipe, from);
+    EXPECT_EQ(run.status, 2) << reason;
+    EXPECT_EQ(run.err, "zepiro: 入力を読めません: " + reason + "\n");
+  }
 }
 
 TEST(Piped, OutputThatCannotBeWrittenEndsWithStatusTwoAndSaysWhy) {
