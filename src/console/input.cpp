@@ -25,19 +25,106 @@ bool isDigit(int c) {
 
 // Bytes are taken straight from the stream's buffer: the reads keep their
 // own state, and the stream's per-call bookkeeping would cost more than the
-// byte itself.
-int peekByte(Console& console) {
-  return console.in.rdbuf()->sgetc();
+// byte itself. A character of several bytes is looked at whole before it is
+// read, so the bytes looked at are kept in console.ahead until they are.
+int peekByte(Console& console, size_t at = 0) {
+  if (at == 0 && console.ahead.empty()) {
+    return console.in.rdbuf()->sgetc();
+  }
+  while (console.ahead.size() <= at) {
+    const int c = console.in.rdbuf()->sbumpc();
+    if (c == kEnd) {
+      return kEnd;
+    }
+    console.ahead += static_cast<char>(c);
+  }
+  return static_cast<unsigned char>(console.ahead[at]);
 }
 
 int takeByte(Console& console) {
-  return console.in.rdbuf()->sbumpc();
+  if (console.ahead.empty()) {
+    return console.in.rdbuf()->sbumpc();
+  }
+  const int c = static_cast<unsigned char>(console.ahead.front());
+  console.ahead.erase(0, 1);
+  return c;
 }
 
-// Skips blanks and line ends; the input ending here ends the dialogue.
-void skipBlanks(Console& console) {
-  while (isBlank(peekByte(console))) {
+// The next character as a number read sees it: `meaning` is its byte, or,
+// for a digit, a minus or a space typed full-width with the input method on,
+// the ASCII character it stands for; `length` counts its bytes.
+struct Symbol {
+  int meaning;
+  size_t length;
+};
+
+// "０"-"９", "－", "ー" and "　" in CP932 (U+2212 "−" has no code of its
+// own there: it is written as "－").
+Symbol peekCp932Symbol(Console& console, int lead) {
+  if (lead == 0x81 || lead == 0x82) {
+    const int trail = peekByte(console, 1);
+    if (lead == 0x82 && trail >= 0x4F && trail <= 0x58) {
+      return {'0' + (trail - 0x4F), 2};
+    }
+    if (lead == 0x81 && trail == 0x40) {
+      return {' ', 2};
+    }
+    if (lead == 0x81 && (trail == 0x7C || trail == 0x5B)) {
+      return {'-', 2};
+    }
+  }
+  return {lead, 1};
+}
+
+// "０"-"９", "－", "−", "ー" and "　" in UTF-8, all three bytes long. Only
+// continuation bytes are looked at past the first, so a look never reaches
+// past a line end.
+Symbol peekUtf8Symbol(Console& console, int lead) {
+  if (lead != 0xE2 && lead != 0xE3 && lead != 0xEF) {
+    return {lead, 1};
+  }
+  const int second = peekByte(console, 1);
+  if (second < 0x80 || second > 0xBF) {
+    return {lead, 1};
+  }
+  const int third = peekByte(console, 2);
+  if (third < 0x80 || third > 0xBF) {
+    return {lead, 1};
+  }
+  const char32_t c =
+      static_cast<char32_t>(((lead & 0x0F) << 12) | ((second & 0x3F) << 6) | (third & 0x3F));
+  if (c >= U'０' && c <= U'９') {
+    return {static_cast<int>('0' + (c - U'０')), 3};
+  }
+  if (c == U'－' || c == U'−' || c == U'ー') {
+    return {'-', 3};
+  }
+  if (c == U'　') {
+    return {' ', 3};
+  }
+  return {lead, 1};
+}
+
+Symbol peekSymbol(Console& console) {
+  const int lead = peekByte(console);
+  if (lead < 0x80) {
+    return {lead, 1};  // ASCII, or the end of the input
+  }
+  return console.encoding == Encoding::cp932 ? peekCp932Symbol(console, lead)
+                                             : peekUtf8Symbol(console, lead);
+}
+
+void takeSymbol(Console& console, Symbol symbol) {
+  for (size_t i = 0; i < symbol.length; ++i) {
     takeByte(console);
+  }
+}
+
+// Skips blanks, line ends and full-width spaces; the input ending here ends
+// the dialogue.
+void skipBlanks(Console& console) {
+  for (Symbol s = peekSymbol(console); isBlank(s.meaning); s = peekSymbol(console)) {
+    takeSymbol(console, s);
   }
   if (peekByte(console) == kEnd) {
     throw InputEnded{};
@@ -48,17 +135,21 @@ void skipBlanks(Console& console) {
 Scan scanNumber(Console& console, int& value) {
   skipBlanks(console);
   bool negative = false;
-  if (peekByte(console) == '-' || peekByte(console) == '+') {
-    negative = takeByte(console) == '-';
+  Symbol s = peekSymbol(console);
+  if (s.meaning == '-' || s.meaning == '+') {
+    negative = s.meaning == '-';
+    takeSymbol(console, s);
+    s = peekSymbol(console);
   }
-  if (!isDigit(peekByte(console))) {
+  if (!isDigit(s.meaning)) {
     return Scan::notNumber;
   }
   const std::int64_t limit = negative ? 2147483648LL : 2147483647LL;
   std::int64_t magnitude = 0;
   bool tooLarge = false;
-  while (isDigit(peekByte(console))) {
-    magnitude = magnitude * 10 + (takeByte(console) - '0');
+  for (; isDigit(s.meaning); s = peekSymbol(console)) {
+    takeSymbol(console, s);
+    magnitude = magnitude * 10 + (s.meaning - '0');
     if (magnitude > limit) {
       tooLarge = true;
       magnitude = limit;  // keeps reading the digits without overflowing
@@ -114,21 +205,29 @@ bool scanWord(Console& console) {
   return whole;
 }
 
-// The word just read as UTF-8, or an empty view if it is not text that a
-// name may hold: valid in the console's encoding, and in UTF-8 mode made only
-// of characters CP932 can hold (so no invisible or direction-changing
-// character, nor one the tables cannot measure, reaches a screen).
-std::string_view wordAsText(Console& console) {
+// The word just read, as a name sees it: its UTF-8 text, and its width, the
+// bytes of its CP932 form as the converter makes them (so the limit and the
+// conversion never disagree: "¥" is one byte). An empty text if it is not
+// text that a name may hold: valid in the console's encoding, and in UTF-8
+// mode made only of characters CP932 can hold (so no invisible or
+// direction-changing character, nor one the tables cannot measure, reaches a
+// screen).
+struct WordText {
+  std::string_view text;
+  int width;
+};
+
+WordText wordAsText(Console& console) {
   if (console.encoding == Encoding::cp932) {
     if (!console.codec.toUtf8(console.token, console.converted)) {
       return {};
     }
-    return console.converted;
+    return {console.converted, static_cast<int>(console.token.size())};
   }
   if (!isValidUtf8(console.token) || !console.codec.toCp932(console.token, console.converted)) {
     return {};
   }
-  return console.token;
+  return {console.token, static_cast<int>(console.converted.size())};
 }
 
 }  // namespace
@@ -157,12 +256,13 @@ void askPair(Console& console, int& first, int& second, std::string_view prompt)
     int a = 0;
     int b = 0;
     Scan scan = scanNumber(console, a);
-    if (scan == Scan::number && peekByte(console) != '-') {
+    const Symbol after = peekSymbol(console);
+    if (scan == Scan::number && after.meaning != '-') {
       first = a;
       return;
     }
     if (scan == Scan::number) {
-      takeByte(console);  // the hyphen
+      takeSymbol(console, after);  // the hyphen
       scan = scanNumber(console, b);
       if (scan == Scan::number) {
         first = a;
@@ -179,10 +279,11 @@ void askWord(Console& console, std::span<char> slot, int maxWidth, std::string_v
   startQuestion(console, prompt, args);
   for (;;) {
     bool whole = scanWord(console);
-    std::string_view text = whole ? wordAsText(console) : std::string_view();
+    const WordText word = whole ? wordAsText(console) : WordText{};
+    const std::string_view text = word.text;
     if (whole && (text.empty() || hasControlCharacter(text))) {
       refuse(console, "□使えない文字が含まれています\n");
-    } else if (!whole || cp932Width(text) > maxWidth || text.size() >= slot.size()) {
+    } else if (!whole || word.width > maxWidth || text.size() >= slot.size()) {
       refuse(console, "□半角%d文字（全角%d文字）までで入力してください\n",
              {maxWidth, maxWidth / 2});
     } else {

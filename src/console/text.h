@@ -5,8 +5,8 @@
 // Facts about UTF-8 text as the console shows it.
 
 // Width of the text in bytes of its CP932 form, which is also its width in
-// terminal columns: ASCII and half-width katakana (U+FF61..U+FF9F) count 1,
-// every other character 2. Field widths and name limits are measured with it.
+// terminal columns: ASCII, half-width katakana (U+FF61..U+FF9F), "¥" and "‾"
+// count 1, every other character 2. Field widths and name limits are measured with it.
 int cp932Width(std::string_view utf8);
 
 // True if the bytes are well-formed UTF-8 (no overlong forms, no surrogates).

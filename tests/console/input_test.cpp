@@ -89,17 +89,38 @@ TEST(AskPair, HyphenRulesAndLeftovers) {
   EXPECT_EQ(f.written(), std::string("?????") + "?" + kNotNumber + "?");
 }
 
+TEST(AskPair, FullWidthAnswersTypedWithTheInputMethodOnInBothEncodings) {
+  const std::string typed = "１５　－２\n７－１ ７ー１ ７−１\n　名前\n";
+  for (Encoding encoding : {Encoding::utf8, Encoding::cp932}) {
+    Fixture f(encoding == Encoding::cp932 ? toCp932(typed) : typed, encoding);
+    EXPECT_EQ(askNumber(f.console, "?"), 15);
+    EXPECT_EQ(askNumber(f.console, "?"), -2);
+    for (int i = 0; i < 3; ++i) {
+      int group = 0;
+      int entry = 0;
+      askPair(f.console, group, entry, "?");
+      EXPECT_EQ(group * 10 + entry, 71);
+    }
+    std::array<char, 34> slot{};
+    askWord(f.console, slot, kWidth, "?");  // the wide blank before it is skipped
+    EXPECT_STREQ(slot.data(), "名前");
+    EXPECT_EQ(f.written(), "??????");
+  }
+}
+
 TEST(AskWord, StoresNamesWithinTheirWidth) {
   std::array<char, 34> slot{};
-  Fixture f("ＡＢＣＤＥa ＡＢＣＤＥＦ\nｱｲｳｴｵｶｷｸｹｺｻｼ\nﾀﾁﾂﾃﾄﾅﾆﾇﾈﾉﾊ 名　前\n");
+  Fixture f("ＡＢＣＤＥa ＡＢＣＤＥＦ\nｱｲｳｴｵｶｷｸｹｺｻｼ\nﾀﾁﾂﾃﾄﾅﾆﾇﾈﾉﾊ 名　前 ¥¥¥¥¥¥\n");
   askWord(f.console, slot, kWidth, "?");
   EXPECT_STREQ(slot.data(), "ＡＢＣＤＥa");
   askWord(f.console, slot, kWidth, "?");  // six wide characters and then 12 narrow are refused
   EXPECT_STREQ(slot.data(), "ﾀﾁﾂﾃﾄﾅﾆﾇﾈﾉﾊ");
   askWord(f.console, slot, kWidth, "?");  // a wide blank does not end a word
   EXPECT_STREQ(slot.data(), "名　前");
+  askWord(f.console, slot, kWidth, "?");  // six bytes in CP932
+  EXPECT_STREQ(slot.data(), "¥¥¥¥¥¥");
   const char* tooLong = "□半角11文字（全角5文字）までで入力してください\n";
-  EXPECT_EQ(f.written(), std::string("??") + tooLong + "?" + tooLong + "??");
+  EXPECT_EQ(f.written(), std::string("??") + tooLong + "?" + tooLong + "???");
 }
 
 TEST(AskWord, RefusesBytesThatAreNotText) {
