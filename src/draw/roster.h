@@ -16,6 +16,7 @@ struct Roster {
   static_assert(SlotBytes <= 256, "a slot's length must fit in a byte");
   static constexpr int kGroups = Groups;
   static constexpr int kEntries = Entries;
+  static constexpr size_t kSlotBytes = SlotBytes;
   std::array<std::array<std::array<char, SlotBytes>, Entries>, Groups> slots{};
   // Bytes of each slot string before its NUL, so the draw need not count them
   // for every pairing it writes.
@@ -46,7 +47,21 @@ void setFlag(R& roster, int group, int entry, char flag) {
   roster.slots[static_cast<size_t>(group - 1)][static_cast<size_t>(entry - 1)][0] = flag;
 }
 
-// Fills every slot with an allowed flag and its name from `names`.
+// True if every name of `names` fits a slot of R with its flag and its NUL.
+template <typename R, typename Names>
+constexpr bool namesFit(const Names& names) {
+  for (const auto& group : names) {
+    for (std::string_view name : group) {
+      if (name.size() + 2 > R::kSlotBytes) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+// Fills every slot with an allowed flag and its name from `names`, which
+// must fit (namesFit).
 template <typename R, typename Names>
 R rosterFromNames(const Names& names) {
   R roster;

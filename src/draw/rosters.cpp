@@ -29,6 +29,9 @@ constexpr std::array<Names6, 6> kVehicleNames = {{
      "ブラックランス", "ミラージュ"},
 }};
 
+static_assert(namesFit<CharacterRoster>(kCharacterNames), "a character's name overflows its slot");
+static_assert(namesFit<VehicleRoster>(kVehicleNames), "a vehicle's name overflows its slot");
+
 }  // namespace
 
 CharacterRoster startingCharacterRoster() {
