@@ -10,18 +10,14 @@ bool isSurrogate(wchar_t c) {
   return c >= 0xD800 && c <= 0xDFFF;
 }
 
-bool isHighSurrogate(wchar_t c) {
-  return c >= 0xD800 && c <= 0xDBFF;
-}
-
 bool isLowSurrogate(wchar_t c) {
   return c >= 0xDC00 && c <= 0xDFFF;
 }
 
 // The text with every surrogate pair (and stray surrogate) replaced by one
-// "?": a legacy code page holds nothing beyond U+FFFF, and Windows would
-// write one "?" per half. Returns false if anything was replaced.
-bool replaceSurrogates(std::wstring_view wide, std::wstring& out) {
+// `substitute`: a legacy code page holds nothing beyond U+FFFF, and Windows
+// would write one substitute per half. Returns false if anything was replaced.
+bool replaceSurrogates(std::wstring_view wide, std::wstring& out, wchar_t substitute) {
   out.clear();
   bool clean = true;
   for (size_t i = 0; i < wide.size(); ++i) {
@@ -32,7 +28,7 @@ bool replaceSurrogates(std::wstring_view wide, std::wstring& out) {
     if (isHighSurrogate(wide[i]) && i + 1 < wide.size() && isLowSurrogate(wide[i + 1])) {
       ++i;
     }
-    out += L'?';
+    out += substitute;
     clean = false;
   }
   return clean;
@@ -40,7 +36,7 @@ bool replaceSurrogates(std::wstring_view wide, std::wstring& out) {
 
 }  // namespace
 
-bool wideToBytes(std::wstring_view wide, unsigned codePage, std::string& out) {
+bool wideToBytes(std::wstring_view wide, unsigned codePage, std::string& out, char substitute) {
   out.clear();
   if (wide.empty()) {
     return true;
@@ -59,18 +55,19 @@ bool wideToBytes(std::wstring_view wide, unsigned codePage, std::string& out) {
   std::wstring plain;
   bool clean = true;
   if (std::any_of(wide.begin(), wide.end(), isSurrogate)) {
-    clean = replaceSurrogates(wide, plain);
+    clean = replaceSurrogates(wide, plain, static_cast<wchar_t>(substitute));
     source = plain;
   }
   BOOL usedDefault = FALSE;
-  // No "best fit": a character the code page lacks becomes "?", never a
-  // look-alike such as "e" for "é".
+  // No "best fit": a character the code page lacks becomes the substitute,
+  // never a look-alike such as "e" for "é".
   const int length = static_cast<int>(source.size());
+  const char substituteText[] = {substitute, '\0'};
   int size = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, source.data(), length, nullptr, 0,
-                                 "?", &usedDefault);
+                                 substituteText, &usedDefault);
   out.resize(static_cast<size_t>(size));
-  WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, source.data(), length, out.data(), size, "?",
-                      &usedDefault);
+  WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, source.data(), length, out.data(), size,
+                      substituteText, &usedDefault);
   return clean && size > 0 && !usedDefault;
 }
 

@@ -10,10 +10,16 @@
 inline constexpr unsigned kUtf8CodePage = 65001;
 inline constexpr unsigned kCp932CodePage = 932;
 
+// True for the first half of a UTF-16 surrogate pair.
+inline bool isHighSurrogate(wchar_t c) {
+  return c >= 0xD800 && c <= 0xDBFF;
+}
+
 // Converts UTF-16 text to bytes of `codePage` into `out`. A character the
-// code page cannot hold becomes "?" (one per character, also beyond U+FFFF);
-// returns false if that happened.
-bool wideToBytes(std::wstring_view wide, unsigned codePage, std::string& out);
+// code page cannot hold becomes `substitute` (one per character, also beyond
+// U+FFFF); returns false if that happened.
+bool wideToBytes(std::wstring_view wide, unsigned codePage, std::string& out,
+                 char substitute = '?');
 
 // Converts bytes of `codePage` to UTF-16 into `out`. Returns false when the
 // bytes are not valid in that code page; `out` then holds them with the code

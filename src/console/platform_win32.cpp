@@ -11,6 +11,7 @@
 #include "console/windows_api.h"
 
 #include "console/codepage_win32.h"
+#include "console/file_input_win32.h"
 #include "console/platform.h"
 #include "console/wide_input_win32.h"
 #include "console/wide_output_win32.h"
@@ -24,9 +25,11 @@
 // A console is spoken to in UTF-16 both ways, WriteConsoleW and ReadConsoleW,
 // converted from and to the chosen encoding: every character then shows and
 // can be typed whatever the console's code pages and Windows version, and the
-// console is left as it was. Pipes and files carry bytes, in binary mode so
-// "\n" stays one byte; piped input in another encoding than the output's
-// (a console whose code page differs from the ANSI one) is converted.
+// console is left as it was; so is standard error when it is a console.
+// Pipes and files carry bytes, in binary mode so "\n" stays one byte; piped
+// input is read with ReadFile, so a failed read is not taken for the end, and
+// input in another encoding than the output's (a console whose code page
+// differs from the ANSI one) is converted.
 
 struct Converter {
   unsigned from;      // code page of the bytes taken
@@ -58,10 +61,13 @@ bool isConsole(HANDLE handle) {
 
 // The streams openTerminal sets up, kept until exit.
 struct WindowsStreams {
+  std::unique_ptr<FileInputBuffer> fileBuffer;
   std::unique_ptr<WideInputBuffer> inputBuffer;
   std::unique_ptr<std::istream> input;
   std::unique_ptr<WideOutputBuffer> outputBuffer;
   std::unique_ptr<std::ostream> output;
+  std::unique_ptr<WideOutputBuffer> errorBuffer;
+  std::unique_ptr<std::ostream> errors;
 };
 
 }  // namespace
@@ -86,22 +92,30 @@ Terminal openTerminal() {
     _setmode(_fileno(stdout), _O_BINARY);
   }
 
-  std::istream* in = &std::cin;
+  std::streambuf* in = nullptr;
   if (isConsole(input)) {
     streams.inputBuffer =
         std::make_unique<WideInputBuffer>(endingAtCtrlZ(consoleReader(input)), codePage);
+    in = streams.inputBuffer.get();
   } else {
-    _setmode(_fileno(stdin), _O_BINARY);
+    streams.fileBuffer = std::make_unique<FileInputBuffer>(input);
+    in = streams.fileBuffer.get();
     if (bytesEncoding != encoding) {
       streams.inputBuffer = std::make_unique<WideInputBuffer>(
-          lineReader(*std::cin.rdbuf(), codePageOf(bytesEncoding)), codePage);
+          lineReader(*streams.fileBuffer, codePageOf(bytesEncoding)), codePage);
+      in = streams.inputBuffer.get();
     }
   }
-  if (streams.inputBuffer) {
-    streams.input = std::make_unique<std::istream>(streams.inputBuffer.get());
-    in = streams.input.get();
+  streams.input = std::make_unique<std::istream>(in);
+
+  std::ostream* err = &std::cerr;
+  HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
+  if (isConsole(error)) {
+    streams.errorBuffer = std::make_unique<WideOutputBuffer>(consoleWriter(error), codePage);
+    streams.errors = std::make_unique<std::ostream>(streams.errorBuffer.get());
+    err = streams.errors.get();
   }
-  return {*in, *out, std::cerr, encoding};
+  return {*streams.input, *out, *err, encoding};
 }
 
 Converter* openConverter(const char* to, const char* from) {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "console/codepage_win32.h"
+#include "console/console.h"
 
 namespace {
 
@@ -13,9 +14,11 @@ constexpr DWORD kPieceLength = 1024;
 
 constexpr wchar_t kCtrlZ = 0x1A;
 
-bool isHighSurrogate(wchar_t c) {
-  return c >= 0xD800 && c <= 0xDBFF;
-}
+// What a typed character becomes when the console's encoding cannot hold it:
+// DEL, a control character that every read refuses (a name gets the notice
+// for characters it may not hold). Never "?" or a look-alike that a name
+// could keep in place of what was typed.
+constexpr char kUnheld = '\x7F';
 
 }  // namespace
 
@@ -35,7 +38,7 @@ WideInputBuffer::int_type WideInputBuffer::underflow() {
       carried_ = wide_.back();
       wide_.pop_back();
     }
-    wideToBytes(wide_, codePage_, bytes_);
+    wideToBytes(wide_, codePage_, bytes_, kUnheld);
     setg(bytes_.data(), bytes_.data(), bytes_.data() + bytes_.size());
   }
   return traits_type::to_int_type(*gptr());
@@ -45,9 +48,11 @@ WideReader consoleReader(void* handle) {
   return [handle](std::wstring& wide) {
     wide.resize(kPieceLength);
     DWORD got = 0;
-    // Nothing read (Ctrl-C, or the console went away) ends the input too.
-    if (!ReadConsoleW(handle, wide.data(), kPieceLength, &got, nullptr) || got == 0) {
-      return false;
+    if (!ReadConsoleW(handle, wide.data(), kPieceLength, &got, nullptr)) {
+      throw InputFailed{"入力を読めません: " + describeSystemError()};
+    }
+    if (got == 0) {
+      return false;  // nothing read (Ctrl-C) ends the input
     }
     wide.resize(got);
     return true;

@@ -14,7 +14,8 @@ using WideReader = std::function<bool(std::wstring&)>;
 
 // A read buffer over a WideReader that converts each piece to bytes of
 // `codePage` (65001 or 932). A surrogate pair split between two pieces is
-// joined before it is converted.
+// joined before it is converted. A character the code page cannot hold
+// becomes DEL, which every read refuses.
 class WideInputBuffer : public std::streambuf {
  public:
   WideInputBuffer(WideReader reader, unsigned codePage);
@@ -31,7 +32,8 @@ class WideInputBuffer : public std::streambuf {
 };
 
 // Reads what is typed at the console behind `handle` (a console input
-// HANDLE) with ReadConsoleW, one line at a time.
+// HANDLE) with ReadConsoleW, one line at a time. A read that fails throws
+// InputFailed.
 WideReader consoleReader(void* handle);
 
 // Ends the text of `reader` at the first Ctrl-Z, as the Windows console

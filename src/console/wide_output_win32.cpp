@@ -37,7 +37,21 @@ bool WideOutputBuffer::send() {
   // characters.
   const bool converted = bytesToWide(bytes_, codePage_, wide_);
   bytes_.clear();
-  return converted && writer_(wide_);
+  if (!converted) {
+    return false;
+  }
+  std::wstring_view rest = wide_;
+  while (!rest.empty()) {
+    size_t length = rest.size() < kWidePieceLength ? rest.size() : kWidePieceLength;
+    if (length < rest.size() && isHighSurrogate(rest[length - 1])) {
+      --length;
+    }
+    if (!writer_(rest.substr(0, length))) {
+      return false;
+    }
+    rest.remove_prefix(length);
+  }
+  return true;
 }
 
 WideWriter consoleWriter(void* handle) {

@@ -12,8 +12,12 @@
 using WideWriter = std::function<bool(std::wstring_view)>;
 
 // A write buffer that gathers bytes of `codePage` (65001 or 932) and, when
-// flushed, hands them to a WideWriter as UTF-16 in one piece. The writer of
-// the bytes flushes only after whole characters.
+// flushed, hands them to a WideWriter as UTF-16, in pieces of at most
+// kWidePieceLength units that never split a surrogate pair (an older console
+// refuses a single write larger than its heap). The writer of the bytes
+// flushes only after whole characters.
+inline constexpr size_t kWidePieceLength = 8192;
+
 class WideOutputBuffer : public std::streambuf {
  public:
   WideOutputBuffer(WideWriter writer, unsigned codePage);

@@ -90,9 +90,12 @@ TEST(AskPair, HyphenRulesAndLeftovers) {
 }
 
 TEST(AskPair, FullWidthAnswersTypedWithTheInputMethodOnInBothEncodings) {
-  const std::string typed = "１５　－２\n７－１ ７ー１ ７−１\n　名前\n";
-  for (Encoding encoding : {Encoding::utf8, Encoding::cp932}) {
-    Fixture f(encoding == Encoding::cp932 ? toCp932(typed) : typed, encoding);
+  // CP932 writes "−" as "－".
+  const std::pair<Encoding, std::string> typed[] = {
+      {Encoding::utf8, "１５　－２\n７－１ ７ー１ ７−１\n　名前\n"},
+      {Encoding::cp932, toCp932("１５　－２\n７－１ ７ー１ ７－１\n　名前\n")}};
+  for (const auto& [encoding, answers] : typed) {
+    Fixture f(answers, encoding);
     EXPECT_EQ(askNumber(f.console, "?"), 15);
     EXPECT_EQ(askNumber(f.console, "?"), -2);
     for (int i = 0; i < 3; ++i) {
@@ -110,17 +113,21 @@ TEST(AskPair, FullWidthAnswersTypedWithTheInputMethodOnInBothEncodings) {
 
 TEST(AskWord, StoresNamesWithinTheirWidth) {
   std::array<char, 34> slot{};
-  Fixture f("ＡＢＣＤＥa ＡＢＣＤＥＦ\nｱｲｳｴｵｶｷｸｹｺｻｼ\nﾀﾁﾂﾃﾄﾅﾆﾇﾈﾉﾊ 名　前 ¥¥¥¥¥¥\n");
+  Fixture f("ＡＢＣＤＥa ＡＢＣＤＥＦ\nｱｲｳｴｵｶｷｸｹｺｻｼ\nﾀﾁﾂﾃﾄﾅﾆﾇﾈﾉﾊ 名　前\n");
   askWord(f.console, slot, kWidth, "?");
   EXPECT_STREQ(slot.data(), "ＡＢＣＤＥa");
   askWord(f.console, slot, kWidth, "?");  // six wide characters and then 12 narrow are refused
   EXPECT_STREQ(slot.data(), "ﾀﾁﾂﾃﾄﾅﾆﾇﾈﾉﾊ");
   askWord(f.console, slot, kWidth, "?");  // a wide blank does not end a word
   EXPECT_STREQ(slot.data(), "名　前");
-  askWord(f.console, slot, kWidth, "?");  // six bytes in CP932
-  EXPECT_STREQ(slot.data(), "¥¥¥¥¥¥");
   const char* tooLong = "□半角11文字（全角5文字）までで入力してください\n";
-  EXPECT_EQ(f.written(), std::string("??") + tooLong + "?" + tooLong + "???");
+  EXPECT_EQ(f.written(), std::string("??") + tooLong + "?" + tooLong + "??");
+#ifndef _WIN32
+  // iconv writes "¥" as one CP932 byte (Windows has no CP932 form for it).
+  Fixture yen("¥¥¥¥¥¥\n");
+  askWord(yen.console, slot, kWidth, "?");
+  EXPECT_STREQ(slot.data(), "¥¥¥¥¥¥");
+#endif
 }
 
 TEST(AskWord, RefusesBytesThatAreNotText) {

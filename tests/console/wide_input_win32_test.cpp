@@ -45,9 +45,11 @@ TEST(WideInputBuffer, HandsOnTypedTextInTheConsoleEncoding) {
   WideInputBuffer utf8(typed.reader(), kUtf8CodePage);
   EXPECT_EQ(readAll(utf8), "3 ゼピロ\r\nﾐｻｲﾙ\r\n");
 
-  TypedPieces again{{L"3 ゼピロ\r\n", L"", L"ﾐｻｲﾙ\r\n"}};
+  // "é" and an emoji have no CP932 form: each becomes DEL, which the reads
+  // refuse, never a "?" that a name could keep.
+  TypedPieces again{{L"3 ゼピロ\r\n", L"", L"ﾐｻｲﾙ José\U0001F600\r\n"}};
   WideInputBuffer cp932(again.reader(), kCp932CodePage);
-  EXPECT_EQ(readAll(cp932), "3 \x83\x5B\x83\x73\x83\x8D\r\n\xD0\xBB\xB2\xD9\r\n");
+  EXPECT_EQ(readAll(cp932), "3 \x83\x5B\x83\x73\x83\x8D\r\n\xD0\xBB\xB2\xD9 Jos\x7F\x7F\r\n");
 }
 
 TEST(WideInputBuffer, JoinsASurrogatePairSplitBetweenPieces) {

@@ -44,6 +44,18 @@ TEST(WideOutputBuffer, SendsWhatEachFlushGatheredAsOnePieceOfUtf16) {
   }
 }
 
+TEST(WideOutputBuffer, SendsLongTextInPiecesThatKeepSurrogatePairsWhole) {
+  Screen screen;
+  WideOutputBuffer buffer(screen.writer(), kUtf8CodePage);
+  std::ostream out(&buffer);
+  out << std::string(kWidePieceLength - 1, 'a') << "😀" << std::string(kWidePieceLength, 'b');
+  out.flush();
+  ASSERT_EQ(screen.pieces.size(), 3U);
+  EXPECT_EQ(screen.pieces[0], std::wstring(kWidePieceLength - 1, L'a'));
+  EXPECT_EQ(screen.pieces[1], L"😀" + std::wstring(kWidePieceLength - 2, L'b'));
+  EXPECT_EQ(screen.pieces[2], L"bb");
+}
+
 TEST(WideOutputBuffer, ReportsAWriterThatFailsAndBytesThatAreNotText) {
   WideOutputBuffer buffer([](std::wstring_view) { return false; }, kUtf8CodePage);
   std::ostream out(&buffer);

@@ -10,8 +10,9 @@
 # compared as a mark; names, notices and everything else stay byte for byte.
 # The Windows program is also run with Wine's ANSI code page set to 932, where
 # pipes carry CP932: its bytes must be the CP932 form of the Linux output.
-# Last come the exit statuses of output that cannot be written and of the
-# command line, and a seeded draw that must match the Linux one exactly.
+# Last come the exit statuses of output that cannot be written, of input that
+# cannot be read and of the command line, and a seeded draw that must match
+# the Linux one exactly.
 set -uo pipefail
 
 # shellcheck source=tests/windows/common.sh
@@ -98,6 +99,10 @@ LC_ALL=C.UTF-8 wine "$windows" <"$work/in" >/dev/full 2>"$work/err"
 expect "output to a full disk" 2 $?
 LC_ALL=C.UTF-8 wine "$windows" <"$work/in" 2>"$work/err" >&-
 expect "output closed" 2 $?
+LC_ALL=C.UTF-8 wine "$windows" </ >/dev/null 2>"$work/err"
+expect "input that cannot be read" 2 $?
+LC_ALL=C.UTF-8 wine "$windows" >/dev/null 2>"$work/err" <&-
+expect "input closed" 2 $?
 LC_ALL=C.UTF-8 wine "$windows" --bogus <"$work/in" >/dev/null 2>"$work/err"
 expect "an unknown option" 2 $?
 LC_ALL=C.UTF-8 wine "$windows" --version >"$work/windows" 2>"$work/err"

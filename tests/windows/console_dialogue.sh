@@ -109,12 +109,20 @@ on_screen() {
   report "$name" "$([[ -z $missing ]] && echo yes)" "not on the screen:$missing"
 }
 
-answers=(0 "2 1" "ゼピロ ﾐｻｲﾙ" abc 2 2 3 "A　B" 0 5)
+# "José" has no CP932 form: it is refused as a name, never stored as "Jos?".
+answers=(0 "2 1" "José" "ゼピロ ﾐｻｲﾙ" abc 2 2 3 "A　B" 0 5)
 
 to_file "typed at a console, written to a file in UTF-8" C.UTF-8 UTF-8 "${answers[@]}"
 to_file "typed at a console, written to a file in CP932" ja_JP.UTF-8 CP932 "${answers[@]}"
 on_screen "typed at and written to a console in UTF-8" C.UTF-8 "${answers[@]}"
 on_screen "typed at and written to a console in CP932" ja_JP.UTF-8 "${answers[@]}"
+
+# Standard error on a console whose code page is not 932 is written as UTF-16
+# too, so the Japanese usage line reads right.
+type_at_console C.UTF-8 "$work/screen" "wine '$windows' --bogus; echo \"status \$?\""
+grep -q '使い方: zepiro' "$work/screen" && grep -q 'status 2' "$work/screen"
+report "the usage line on a console at another code page" "$([[ $? == 0 ]] && echo yes)" \
+  "$(sed -e 's/\x1b\[[0-9;?]*[A-Za-z]//g' "$work/screen" | head -3)"
 
 echo "$passed passed, $failed failed"
 [[ $failed == 0 ]]
