@@ -91,7 +91,7 @@ Symbol peekUtf8Symbol(Console& console, int lead) {
   if (third < 0x80 || third > 0xBF) {
     return {lead, 1};
   }
-  const char32_t c =
+  const auto c =
       static_cast<char32_t>(((lead & 0x0F) << 12) | ((second & 0x3F) << 6) | (third & 0x3F));
   if (c >= U'０' && c <= U'９') {
     return {static_cast<int>('0' + (c - U'０')), 3};

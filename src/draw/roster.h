@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <string_view>
@@ -50,14 +51,10 @@ void setFlag(R& roster, int group, int entry, char flag) {
 // True if every name of `names` fits a slot of R with its flag and its NUL.
 template <typename R, typename Names>
 constexpr bool namesFit(const Names& names) {
-  for (const auto& group : names) {
-    for (std::string_view name : group) {
-      if (name.size() + 2 > R::kSlotBytes) {
-        return false;
-      }
-    }
-  }
-  return true;
+  return std::ranges::all_of(names, [](const auto& group) {
+    return std::ranges::all_of(
+        group, [](std::string_view name) { return name.size() + 2 <= R::kSlotBytes; });
+  });
 }
 
 // Fills every slot with an allowed flag and its name from `names`, which
