@@ -52,6 +52,7 @@ int runProgram(std::span<const char* const> args, Console& console, std::uint32_
     case CommandLine::Action::version:
       return writeAndEnd(console, "zepiro " ZEPIRO_VERSION "\n");
     case CommandLine::Action::usage:
+      reportFailure(console, line.problem);
       writeErrorLine(console, kUsage);
       return 2;
     case CommandLine::Action::dialogue:
