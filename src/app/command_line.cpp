@@ -24,19 +24,23 @@ CommandLine parseCommandLine(std::span<const char* const> args) {
   for (size_t i = 0; i < args.size(); ++i) {
     std::string_view arg = args[i];
     if (arg == "--help" || arg == "-h") {
-      return {CommandLine::Action::help, std::nullopt};
+      return {CommandLine::Action::help, std::nullopt, {}};
     }
     if (arg == "--version") {
-      return {CommandLine::Action::version, std::nullopt};
+      return {CommandLine::Action::version, std::nullopt, {}};
     }
     std::optional<std::uint32_t> seed;
-    if (arg == "--seed" && i + 1 < args.size()) {
-      seed = parseSeed(args[++i]);
+    if (arg == "--seed") {
+      seed = i + 1 < args.size() ? parseSeed(args[++i]) : std::nullopt;
     } else if (arg.starts_with(kSeedEquals)) {
       seed = parseSeed(arg.substr(kSeedEquals.size()));
+    } else {
+      return {CommandLine::Action::usage, std::nullopt,
+              "不明な引数です: '" + std::string(arg) + "'"};
     }
     if (!seed) {
-      return {CommandLine::Action::usage, std::nullopt};
+      return {CommandLine::Action::usage, std::nullopt,
+              "--seed には0から4294967295までの数を指定してください"};
     }
     line.seed = seed;
   }

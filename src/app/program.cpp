@@ -16,15 +16,18 @@ constexpr std::string_view kHelp =
     "  大会用ポイント集計        各レースの得点を合計して、順位表を書き出します\n"
     "\n"
     "オプション:\n"
-    "  -h, --help   この説明を表示して終了します\n"
-    "  --version    版番号を表示して終了します\n"
-    "  --seed N     乱数の種を N (0から4294967295) にします。同じ種と同じ入力なら\n"
-    "               同じ抽選結果になるので、抽選が公平だったかをあとで確かめられます\n"
+    "  -h, --help          この説明を表示して終了します\n"
+    "  --version           版番号を表示して終了します\n"
+    "  --seed N, --seed=N  乱数の種を N (0から4294967295) にします。\n"
+    "                      同じ種と同じ答えなら、同じ抽選結果になります。\n"
+    "                      抽選の前にみんなで数 (日付など) を決めてその数で\n"
+    "                      起動すれば、誰でもその抽選を再現できます\n"
     "\n"
     "終了ステータス:\n"
     "  0  「終了する」を選んだとき (--help と --version も)\n"
     "  1  「終了する」の前に入力が終わったとき\n"
-    "  2  出力に書き込めないとき、CP932の変換器がないとき、引数が正しくないとき\n";
+    "  2  入力を読めないとき、出力に書き込めないとき、CP932の変換器がないとき、\n"
+    "     引数が正しくないとき\n";
 
 // Writes a text that ends the program, as the dialogue writes its screens.
 int writeAndEnd(Console& console, std::string_view first, std::string_view rest = {}) {
@@ -52,6 +55,7 @@ int runProgram(std::span<const char* const> args, Console& console, std::uint32_
     case CommandLine::Action::version:
       return writeAndEnd(console, "zepiro " ZEPIRO_VERSION "\n");
     case CommandLine::Action::usage:
+      reportFailure(console, line.problem);
       writeErrorLine(console, kUsage);
       return 2;
     case CommandLine::Action::dialogue:

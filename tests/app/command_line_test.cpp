@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -51,4 +52,10 @@ TEST(CommandLine, AnythingElseIsAUsageError) {
     EXPECT_EQ(line.action, Action::usage) << args.size() << " " << args[0];
     EXPECT_FALSE(line.seed);
   }
+  // The first wrong argument is named; a seed that is missing or no number
+  // says which numbers --seed takes.
+  EXPECT_EQ(parse({"--seed", "1", "-x", "--bogus"}).problem, "不明な引数です: '-x'");
+  const std::string badSeed = "--seed には0から4294967295までの数を指定してください";
+  EXPECT_EQ(parse({"--seed=4294967296"}).problem, badSeed);
+  EXPECT_EQ(parse({"--seed"}).problem, badSeed);
 }

@@ -35,10 +35,12 @@ TEST(Program, EachAnswerHasItsStatusAndItsStream) {
   EXPECT_EQ(version.out.rfind("zepiro ", 0), 0U);
   EXPECT_EQ(version.out.find('\n'), version.out.size() - 1);
 
-  Outcome usage = run({"--seed", "x"});
+  Outcome usage = run({"--bogus"});
   EXPECT_EQ(usage.status, 2);
   EXPECT_EQ(usage.out, "") << "no dialogue";
-  EXPECT_EQ(usage.err, "使い方: zepiro [--seed N] [--help] [--version]\n");
+  EXPECT_EQ(usage.err,
+            "zepiro: 不明な引数です: '--bogus'\n"
+            "使い方: zepiro [--seed N] [--help] [--version]\n");
 
   // The dialogue itself: the input ends at the title menu.
   EXPECT_EQ(run({}, "").status, 1);

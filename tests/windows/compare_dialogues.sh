@@ -78,15 +78,16 @@ compare "refused answers" \
 compare "line ends typed as CR LF" \
   $'0\r\n2 1\r\nA ゼピロ\r\n2\r\n5\r\n'
 
-# expect NAME EXPECTED_STATUS STATUS: one check of the Windows program's exit
-# status; a failure must also be said in one line on standard error.
+# expect NAME EXPECTED_STATUS STATUS [LINES]: one check of the Windows
+# program's exit status; a failure must also be said on standard error, in
+# one line (or LINES: a wrong argument is followed by the usage line).
 expect() {
-  local name=$1 expected=$2 status=$3
+  local name=$1 expected=$2 status=$3 lines=${4:-1}
   if [[ $status != "$expected" ]]; then
     echo "FAIL $name: exit status $status, not $expected"
     failed=$((failed + 1))
-  elif [[ $expected == 2 && $(wc -l <"$work/err") != 1 ]]; then
-    echo "FAIL $name: not one line on standard error"
+  elif [[ $expected == 2 && $(wc -l <"$work/err") != "$lines" ]]; then
+    echo "FAIL $name: not $lines line(s) on standard error"
     failed=$((failed + 1))
   else
     echo "ok   $name (status $status)"
@@ -104,7 +105,7 @@ expect "input that cannot be read" 2 $?
 LC_ALL=C.UTF-8 wine "$windows" >/dev/null 2>"$work/err" <&-
 expect "input closed" 2 $?
 LC_ALL=C.UTF-8 wine "$windows" --bogus <"$work/in" >/dev/null 2>"$work/err"
-expect "an unknown option" 2 $?
+expect "an unknown option" 2 $? 2
 LC_ALL=C.UTF-8 wine "$windows" --version >"$work/windows" 2>"$work/err"
 expect "--version" 0 $?
 
