@@ -1,5 +1,6 @@
 #include "app/dialogue.h"
 
+#include "app/console_job.h"
 #include "app/menus.h"
 #include "app/participant_screens.h"
 #include "app/session.h"
@@ -57,25 +58,19 @@ bool runPass(Console& console, Session& s, Generator& generator) {
 
 }  // namespace
 
-int runDialogue(Console& console, Generator& generator) {
-  if (!checkConverters(console)) {
-    return 2;
-  }
-  Session session;
-  try {
-    int status = 0;
+ExitStatus runDialogue(Console& console, Generator& generator) {
+  return runOnConsole(console, [&] {
+    Session session;
+    ExitStatus status = ExitStatus::finished;
     try {
       while (!runPass(console, session, generator)) {
       }
     } catch (const InputEnded&) {
       // A script that ran out of answers did not finish: end on a fresh line.
       writeText(console, "\n");
-      status = 1;
+      status = ExitStatus::inputEnded;
     }
     flush(console);
     return status;
-  } catch (const OutputFailed& failure) {
-    reportFailure(console, failure.reason);
-    return 2;
-  }
+  });
 }

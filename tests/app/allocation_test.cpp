@@ -57,8 +57,8 @@ TEST(Allocation, AWholeSessionAllocatesNothingAfterTheConsoleIsBuilt) {
   Console console(in, out, Encoding::utf8);
   SeededGenerator generator(1);
   counting = true;
-  int status = runDialogue(console, generator);
+  ExitStatus status = runDialogue(console, generator);
   counting = false;
-  EXPECT_EQ(status, 0);
+  EXPECT_EQ(status, ExitStatus::finished);
   EXPECT_EQ(allocations, 0);
 }

@@ -106,14 +106,14 @@ TEST(Dialogue, HistoryIsFollowedDirectlyByTheTitleMenu) {
   Transcript t = runScript("2\n2\n");
   EXPECT_EQ(t.output,
             kTitle + times(4, PB) + kHistory + kTitle + times(4, PB) + kHistory + kTitle + "\n");
-  EXPECT_EQ(t.status, 1);  // the input ran out
+  EXPECT_EQ(t.status, ExitStatus::inputEnded);  // the input ran out
 }
 
 TEST(Dialogue, DrawEntryLeadsToTheAfterDrawMenuAndFiveEnds) {
   Transcript t = runScript("0\n2 2\nA B\n2\n5\n");
   EXPECT_EQ(t.output, kTitle + PB + kDrawEntry + namePrompts(2) + PB + kEditorLeft +
                           zeroDraw({"A", "B"}, 2) + kAfterDraw);
-  EXPECT_EQ(t.status, 0);
+  EXPECT_EQ(t.status, ExitStatus::finished);
 }
 
 TEST(Dialogue, AfterDrawRepeatAnswersComeBackToTheMenu) {
@@ -122,7 +122,7 @@ TEST(Dialogue, AfterDrawRepeatAnswersComeBackToTheMenu) {
   std::string draw = zeroDraw({"A"}, 1) + kAfterDraw;
   EXPECT_EQ(t.output, kTitle + PB + kDrawEntry + namePrompts(1) + PB + kEditorLeft + draw +
                           times(2, times(4, PB) + draw) + times(4, PB) + kEditorLeft + draw);
-  EXPECT_EQ(t.status, 0);
+  EXPECT_EQ(t.status, ExitStatus::finished);
 }
 
 TEST(Dialogue, SwitchingJobsStartsANewEntryEachTime) {
@@ -141,7 +141,7 @@ TEST(Dialogue, SwitchingJobsStartsANewEntryEachTime) {
   expected += PB + kDrawEntry + PB + kEditorLeft + zeroDraw({}, 0) + kAfterDraw;  // 0: nobody
   expected += times(3, PB) + kTallyEntry + times(3, PB) + results("") + kAfterTally;
   EXPECT_EQ(t.output, expected);
-  EXPECT_EQ(t.status, 0);
+  EXPECT_EQ(t.status, ExitStatus::finished);
 }
 
 TEST(Dialogue, DrawAgainGivesFreshPairingsAndAChangeIsDrawnNext) {
@@ -166,7 +166,7 @@ TEST(Dialogue, DrawAgainGivesFreshPairingsAndAChangeIsDrawnNext) {
   expected += open + "A:\n1" + lightBike + "2" + heavyKart + "B:\n1" + mediumBike + "2" +
               lightKart + "C:\n1" + heavyKart + "2" + mediumBike + close + kAfterDraw;
   EXPECT_EQ(t.output, expected);
-  EXPECT_EQ(t.status, 0);
+  EXPECT_EQ(t.status, ExitStatus::finished);
   EXPECT_EQ(generator.used(), 56u);  // 14 races, 4 numbers each
 }
 
@@ -177,7 +177,7 @@ TEST(Dialogue, TitleNumberOutsideTheMenuStillEntersParticipants) {
   EXPECT_EQ(t.output, kTitle + PB + kTallyEntry + namePrompts(1) + times(3, PB) + kTitle +
                           times(4, PB) + scoreQuestions({"A"}, 1) +
                           results(" 1st　[ 4]   4pts　A\n") + kAfterTally);
-  EXPECT_EQ(t.status, 0);
+  EXPECT_EQ(t.status, ExitStatus::finished);
 }
 
 TEST(Dialogue, ChangeScreenLetsParticipantsLeaveAndJoin) {
@@ -190,7 +190,7 @@ TEST(Dialogue, ChangeScreenLetsParticipantsLeaveAndJoin) {
                           times(4, PB) + participantList({"A", "C"}) + leaveQuestion(3) +
                           "□新たに参加する人を入力:" + PB + participantList({"A", "C", "D"}) +
                           kDone + "\n" + times(3, PB) + zeroDraw({"A", "C", "D"}, 1) + kAfterDraw);
-  EXPECT_EQ(t.status, 0);
+  EXPECT_EQ(t.status, ExitStatus::finished);
 }
 
 TEST(Dialogue, CountsOutsideTheJobsLimitsAreAskedAgain) {
@@ -211,7 +211,7 @@ TEST(Dialogue, CountsOutsideTheJobsLimitsAreAskedAgain) {
             std::string::npos);
   EXPECT_NE(draw.output.find("□0から99までの数字で入力してください\n□レース数:"),
             std::string::npos);
-  EXPECT_EQ(draw.status, 0);
+  EXPECT_EQ(draw.status, ExitStatus::finished);
 }
 
 TEST(Dialogue, ChangeScreenRefusesNumbersOutsideTheListAndAJoinBeyondFifteen) {
@@ -222,7 +222,7 @@ TEST(Dialogue, ChangeScreenRefusesNumbersOutsideTheListAndAJoinBeyondFifteen) {
                           "□1から16までの数字で入力してください\n" + question + PB),
             std::string::npos);
   EXPECT_NE(t.output.find("14人目 x\n-------------------\n\n" + kDone), std::string::npos);
-  EXPECT_EQ(t.status, 0);
+  EXPECT_EQ(t.status, ExitStatus::finished);
 }
 
 TEST(Dialogue, Cp932ModeWritesTheCp932FormOfEveryScreen) {
@@ -232,8 +232,8 @@ TEST(Dialogue, Cp932ModeWritesTheCp932FormOfEveryScreen) {
   Transcript utf8 = runScript(script);
   Transcript cp932 = runScript(toCp932(script), Encoding::cp932);
   EXPECT_EQ(cp932.output, toCp932(utf8.output));
-  EXPECT_EQ(cp932.status, 0);
-  EXPECT_EQ(utf8.status, 0);
+  EXPECT_EQ(cp932.status, ExitStatus::finished);
+  EXPECT_EQ(utf8.status, ExitStatus::finished);
   EXPECT_NE(utf8.output.find(participantList({"ﾐｻｲﾙ", "名　前"})), std::string::npos);
 }
 
@@ -241,12 +241,12 @@ TEST(Dialogue, EndOfInputEndsWithStatusOneOnAFreshLine) {
   for (const char* script :
        {"", "0\n", "0\n2 2\nA", "0\n1 1\nA\n2\n2\n", "0\n1 1\nA\n0\n", "1\n1 1\nA\n9\n"}) {
     Transcript t = runScript(script);
-    EXPECT_EQ(t.status, 1) << script;
+    EXPECT_EQ(t.status, ExitStatus::inputEnded) << script;
     EXPECT_EQ(t.output.back(), '\n') << script;
   }
   // Refused input at the end does not loop: it ends too.
-  EXPECT_EQ(runScript("0\nx").status, 1);
-  EXPECT_EQ(runScript("0\n1 1\n\x01").status, 1);
+  EXPECT_EQ(runScript("0\nx").status, ExitStatus::inputEnded);
+  EXPECT_EQ(runScript("0\n1 1\n\x01").status, ExitStatus::inputEnded);
 }
 
 namespace {
@@ -290,7 +290,7 @@ TEST(Dialogue, OutputThatCannotBeWrittenEndsWithStatusTwoAndReadsNoMore) {
       std::ostringstream err;
       Console console(in, out, err, encoding);
       ReplayGenerator generator({0});
-      EXPECT_EQ(runDialogue(console, generator), 2) << room;
+      EXPECT_EQ(runDialogue(console, generator), ExitStatus::cannotWork) << room;
       ASSERT_GE(sink.readAtFailure, 0) << room;
       EXPECT_EQ(in.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in), sink.readAtFailure)
           << "input read after the failure, room " << room;
@@ -320,7 +320,7 @@ TEST(Dialogue, AMissingConverterEndsWithStatusTwoBeforeAnythingIsWritten) {
     std::ostringstream err;
     Console console(in, out, err, encoding, openNoConverter);
     ReplayGenerator generator({0});
-    EXPECT_EQ(runDialogue(console, generator), 2);
+    EXPECT_EQ(runDialogue(console, generator), ExitStatus::cannotWork);
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(in.tellg(), 0);
     EXPECT_EQ(err.str(),
@@ -346,7 +346,7 @@ TEST(Dialogue, BansLastAcrossStartingOverAndSwitchingJobs) {
   ASSERT_NE(second, std::string::npos);
   EXPECT_NE(t.output.rfind(kAfterDraw + times(4, PB) + kEditorLeft.substr(0, 20)),
             std::string::npos);
-  EXPECT_EQ(t.status, 0);
+  EXPECT_EQ(t.status, ExitStatus::finished);
 }
 
 TEST(Dialogue, TallyWritesTheRankedTableAndItsMenuFollows) {
@@ -361,7 +361,7 @@ TEST(Dialogue, TallyWritesTheRankedTableAndItsMenuFollows) {
                           kAfterTally +                 // 9: only the menu again
                           times(4, PB) + kAfterTally +  // 1: a new tally
                           PB + kTallyEntry + times(3, PB) + results("") + kAfterTally);
-  EXPECT_EQ(t.status, 0);
+  EXPECT_EQ(t.status, ExitStatus::finished);
 }
 
 TEST(Dialogue, TallyInCp932WritesTheCp932FormOfTheSameScreens) {
@@ -370,8 +370,8 @@ TEST(Dialogue, TallyInCp932WritesTheCp932FormOfTheSameScreens) {
   Transcript utf8 = runScript(script);
   Transcript cp932 = runScript(toCp932(script), Encoding::cp932);
   EXPECT_EQ(cp932.output, toCp932(utf8.output));
-  EXPECT_EQ(cp932.status, 0);
-  EXPECT_EQ(utf8.status, 0);
+  EXPECT_EQ(cp932.status, ExitStatus::finished);
+  EXPECT_EQ(utf8.status, ExitStatus::finished);
   // "x" is refused and its line dropped, so ゼピロ's scores are -3 and 5.
   EXPECT_NE(utf8.output.find(results(" 1st　[2000000000+2000000000] 4000000000pts　ﾐｻｲﾙ\n"
                                      " 2nd　[-3+ 5]   2pts　ゼピロ\n"
@@ -429,7 +429,7 @@ TEST(Dialogue, EveryDrawHonoursTheBansSetInTheEditor) {
   std::string script =
       "0\n3 9\nA B C\n0\n7-3\n0\n" + times(39, "0\n") + "1\n1\n4-3\n0\n" + times(39, "0\n") + "5\n";
   Transcript t = runScript(script, generator);
-  ASSERT_EQ(t.status, 0);
+  ASSERT_EQ(t.status, ExitStatus::finished);
   size_t split = t.output.rfind("□キャラの縛り選択");  // the second visit's only screen
   std::vector<Drawn> before = pairingsIn(t.output.substr(0, split));
   std::vector<Drawn> after = pairingsIn(t.output.substr(split));

@@ -16,7 +16,7 @@ Transcript runScript(std::string_view input, Generator& generator, Encoding enco
   std::istringstream in{std::string(input)};
   std::ostringstream out;
   Console console(in, out, encoding);
-  int status = runDialogue(console, generator);
+  ExitStatus status = runDialogue(console, generator);
   return {out.str(), status};
 }
 

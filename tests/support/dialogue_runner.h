@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/exit_status.h"
 #include "console/encoding.h"
 #include "draw/generator.h"
 
@@ -27,7 +28,7 @@ class ReplayGenerator : public Generator {
 
 struct Transcript {
   std::string output;
-  int status;
+  ExitStatus status;
 };
 
 // Feeds `input` to the dialogue and returns what it wrote and its status.
