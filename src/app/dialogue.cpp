@@ -12,45 +12,45 @@
 namespace {
 
 // One pass over the loop's blocks. Each block is guarded by `mode` and
-// `phase` and sees what the blocks before it in the same pass have set.
+// `phase` and sees what the blocks before it in the same pass have set. The
+// page breaks between the blocks are written whether a block ran or not, so
+// some screens follow several of them: the tool's behaviour, kept on purpose.
 // Returns true when the user chose to end the program.
 bool runPass(Console& console, Session& s, Generator& generator) {
-  if (s.mode != 0 && s.mode != 1) {
+  if (s.mode != kDrawMode && s.mode != kTallyMode) {
     askTitleMenu(console, s);
   }
   pageBreak(console);
-  if (s.phase == 1 && s.mode != 2) {
-    enterParticipants(console, s.participants, s.mode == 0);
-    s.phase = 2;
-    s.editor.screen = -1;
+  if (s.phase == Phase::enterParticipants && s.mode != kHistoryMode) {
+    enterParticipants(console, s.participants, s.mode == kDrawMode);
+    s.phase = Phase::setUp;
+    s.editor.screen = EditorScreen::ask;
   }
   pageBreak(console);
-  if (s.mode == 0 && s.phase == 2) {
+  if (s.mode == kDrawMode && s.phase == Phase::setUp) {
     editRestrictions(console, s.editor, s.characters, s.vehicles);
-    s.phase = 3;
+    s.phase = Phase::showResult;
   }
-  if (s.mode == 0 && s.phase == 3) {
+  if (s.mode == kDrawMode && s.phase == Phase::showResult) {
     drawPairings(console, s.participants, s.characters, s.vehicles, generator);
   }
-  if (s.mode == 0 && s.phase != 4 && askAfterDrawMenu(console, s)) {
+  if (s.mode == kDrawMode && s.phase != Phase::changeParticipants && askAfterDrawMenu(console, s)) {
     return true;
   }
   pageBreak(console);
-  if (s.mode == 0 && s.phase == 4) {
-    s.answer = changeParticipants(console, s.participants);
-    if (s.answer == 0) {
-      s.phase = 3;
-    }
+  if (s.mode == kDrawMode && s.phase == Phase::changeParticipants &&
+      changeParticipants(console, s.participants)) {
+    s.phase = Phase::showResult;
   }
   pageBreak(console);
-  if (s.mode == 1 && s.phase == 2) {
+  if (s.mode == kTallyMode && s.phase == Phase::setUp) {
     runTally(console, s.participants, s.scores);
-    s.phase = 3;
+    s.phase = Phase::showResult;
   }
-  if (s.mode == 1 && s.phase == 3 && askAfterTallyMenu(console, s)) {
+  if (s.mode == kTallyMode && s.phase == Phase::showResult && askAfterTallyMenu(console, s)) {
     return true;
   }
-  if (s.mode == 2) {
+  if (s.mode == kHistoryMode) {
     writeHistory(console);
   }
   return false;

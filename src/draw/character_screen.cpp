@@ -32,7 +32,6 @@ void writeCharacters(Console& console, const CharacterRoster& characters) {
 }  // namespace
 
 void runCharacterScreen(Console& console, EditorState& state, CharacterRoster& characters) {
-  state.preset = -1;
   writeCharacters(console, characters);
   readChoice(console, state, characters,
              "\n□キャラの縛り選択\n(○-○の形式で選択、選択しなおせば戻る。「-"
@@ -41,10 +40,8 @@ void runCharacterScreen(Console& console, EditorState& state, CharacterRoster& c
   if (state.group >= 1 && state.group <= CharacterRoster::kGroups) {
     toggle(characters, state.group, state.entry);
   } else if (state.group == 5) {
-    state.screen = 0;
+    state.screen = EditorScreen::vehicles;
+  } else if (state.group == 4) {
+    applyCharacterPreset(characters, state.entry);
   }
-  if (state.group == 4) {
-    state.preset = state.entry;
-  }
-  applyCharacterPreset(characters, state.preset);
 }

@@ -21,13 +21,13 @@ void writeVehicles(Console& console, const VehicleRoster& vehicles) {
         "7-4:ﾘﾄﾙﾌﾞｰｽﾀｰ、ｻﾝﾀﾞｰﾎｰﾝ、ｼﾞｮｰｶｰ禁止\n"
         "7-5:カート限定　7-6:バイク限定　7-7:すべて解禁\n"
         "　7-8:すべて禁止");
+  // No line end before "8:": the tool's behaviour, kept on purpose.
   write(console, "8:キャラ縛りを設定する\n0:設定終了\n");
 }
 
 }  // namespace
 
 void runVehicleScreen(Console& console, EditorState& state, VehicleRoster& vehicles) {
-  state.preset = -1;
   writeVehicles(console, vehicles);
   readChoice(console, state, vehicles,
              "\n□マシンの縛り選択\n(○-○の形式で選択、選択しなおせば戻る。「-"
@@ -36,10 +36,8 @@ void runVehicleScreen(Console& console, EditorState& state, VehicleRoster& vehic
   if (state.group >= 1 && state.group <= VehicleRoster::kGroups) {
     toggle(vehicles, state.group, state.entry);
   } else if (state.group == 8) {
-    state.screen = 1;
+    state.screen = EditorScreen::characters;
+  } else if (state.group == 7) {
+    applyVehiclePreset(vehicles, state.entry);
   }
-  if (state.group == 7) {
-    state.preset = state.entry;
-  }
-  applyVehiclePreset(vehicles, state.preset);
 }

@@ -73,9 +73,9 @@ TEST(CharacterScreen, TogglesPresetsAndSwitches) {
   EXPECT_EQ(flagOf(s.characters, 3, 8), kAllowed);
   s.run(2);  // 7 and 8 do nothing here
   EXPECT_EQ(bannedCount(s.characters), 16);
-  EXPECT_EQ(s.state.screen, -1);
+  EXPECT_EQ(s.state.screen, EditorScreen::ask);
   s.run();  // 5 switches to the vehicle screen on the next cycle
-  EXPECT_EQ(s.state.screen, 0);
+  EXPECT_EQ(s.state.screen, EditorScreen::vehicles);
 }
 
 TEST(CharacterScreen, EntryNineIsRefused) {

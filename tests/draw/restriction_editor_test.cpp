@@ -17,7 +17,7 @@ const std::string kCharacterPrompt =
 struct Editor {
   explicit Editor(std::string input) : in(std::move(input)), console(in, out, Encoding::utf8) {}
   std::string visit() {
-    state.screen = -1;
+    state.screen = EditorScreen::ask;
     out.str("");
     editRestrictions(console, state, characters, vehicles);
     flush(console);

@@ -78,14 +78,14 @@ TEST(VehicleScreen, SingleNumbersReuseTheLastEntryNumber) {
   Screens s("1-2\n5\n1-3\n7\n4\n8\n");
   s.run(2);  // 5 alone toggles 5-2: it does not switch screens here
   EXPECT_EQ(flagOf(s.vehicles, 5, 2), kBanned);
-  EXPECT_EQ(s.state.screen, -1);
+  EXPECT_EQ(s.state.screen, EditorScreen::ask);
   s.run(2);  // 7 alone after 1-3 applies preset 7-3
   EXPECT_EQ(flagOf(s.vehicles, 5, 5), kBanned);
   EXPECT_EQ(flagOf(s.vehicles, 1, 3), kBanned);  // banned by 1-3, and 7-3 never allows
   s.run();                                       // 4 alone toggles a light bike
   EXPECT_EQ(flagOf(s.vehicles, 4, 3), kBanned);
   s.run();  // 8 switches to the character screen on the next cycle
-  EXPECT_EQ(s.state.screen, 1);
+  EXPECT_EQ(s.state.screen, EditorScreen::characters);
   EXPECT_EQ(s.state.group, 8);
 }
 
