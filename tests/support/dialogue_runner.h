@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,16 +14,16 @@
 // A generator that hands out a fixed list of numbers in turn, then starts over.
 class ReplayGenerator : public Generator {
  public:
-  explicit ReplayGenerator(std::vector<int> numbers) : numbers_(std::move(numbers)) {}
-  int next() override {
-    int value = numbers_[position_ % numbers_.size()];
+  explicit ReplayGenerator(std::vector<std::uint32_t> numbers) : numbers_(std::move(numbers)) {}
+  std::uint32_t next() override {
+    std::uint32_t value = numbers_[position_ % numbers_.size()];
     ++position_;
     return value;
   }
   size_t used() const { return position_; }
 
  private:
-  std::vector<int> numbers_;
+  std::vector<std::uint32_t> numbers_;
   size_t position_ = 0;
 };
 
