@@ -28,12 +28,10 @@ ParticipantTable fullTable() {
   table.count = kMaxParticipants;
   table.races = 99;
   for (int i = 0; i < table.count; ++i) {
-    NameSlot& slot = table.names[static_cast<size_t>(i)];
-    slot.fill('\0');
     // Appended, not "P" + ...: GCC 12 at -O3 warns (-Wrestrict, wrongly) there.
     std::string name = "P";
     name += std::to_string(i + 1);
-    name.copy(slot.data(), name.size());
+    setName(table.names[static_cast<size_t>(i)], name);
   }
   return table;
 }

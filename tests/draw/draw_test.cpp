@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <random>
 #include <sstream>
 #include <string>
@@ -23,9 +22,7 @@ struct DrawCase {
 
   DrawCase(std::initializer_list<const char*> names, int races) {
     for (std::string_view name : names) {
-      NameSlot& slot = table.names[static_cast<size_t>(table.count++)];
-      slot.fill('\0');
-      std::copy(name.begin(), name.end(), slot.begin());
+      setName(table.names[static_cast<size_t>(table.count++)], name);
     }
     table.races = races;
   }

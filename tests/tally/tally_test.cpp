@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <sstream>
 #include <string>
 
@@ -22,9 +21,7 @@ struct Fixture {
       : in(std::move(input)), console(in, out, Encoding::utf8) {
     table.races = races;
     for (const char* name : names) {
-      auto& slot = table.names[static_cast<size_t>(table.count++)];
-      slot = NameSlot{};
-      std::memcpy(slot.data(), name, std::strlen(name));
+      setName(table.names[static_cast<size_t>(table.count++)], name);
     }
   }
   std::string run() {
