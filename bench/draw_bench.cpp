@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 
 #include <sstream>
-#include <streambuf>
 #include <string>
 
 #include "console/console.h"
@@ -13,15 +12,9 @@
 #include "draw/generator.h"
 #include "draw/rosters.h"
 #include "participants/participant_table.h"
+#include "support/null_buffer.h"
 
 namespace {
-
-// An output stream buffer that drops everything, so only the draw is timed.
-class NullBuffer : public std::streambuf {
- protected:
-  std::streamsize xsputn(const char* /*text*/, std::streamsize count) override { return count; }
-  int overflow(int c) override { return traits_type::not_eof(c); }
-};
 
 ParticipantTable fullTable() {
   ParticipantTable table;
@@ -62,7 +55,7 @@ void runDraws(benchmark::State& state, bool heavyBans) {
     banAllButOnePerClass(characters, vehicles);
   }
   SeededGenerator generator(clockSeed());
-  NullBuffer sink;
+  NullBuffer sink;  // drops the output, so only the draw is timed
   std::ostream out(&sink);
   std::istringstream in;
   Console console(in, out, Encoding::utf8);

@@ -10,10 +10,6 @@ bool isSurrogate(wchar_t c) {
   return c >= 0xD800 && c <= 0xDFFF;
 }
 
-bool isHighSurrogate(wchar_t c) {
-  return c >= 0xD800 && c <= 0xDBFF;
-}
-
 bool isLowSurrogate(wchar_t c) {
   return c >= 0xDC00 && c <= 0xDFFF;
 }
@@ -39,6 +35,10 @@ bool replaceSurrogates(std::wstring_view wide, std::wstring& out) {
 }
 
 }  // namespace
+
+bool isHighSurrogate(wchar_t c) {
+  return c >= 0xD800 && c <= 0xDBFF;
+}
 
 bool wideToBytes(std::wstring_view wide, unsigned codePage, std::string& out) {
   out.clear();

@@ -10,6 +10,9 @@
 inline constexpr unsigned kUtf8CodePage = 65001;
 inline constexpr unsigned kCp932CodePage = 932;
 
+// True for the first half of a UTF-16 surrogate pair.
+bool isHighSurrogate(wchar_t c);
+
 // Converts UTF-16 text to bytes of `codePage` into `out`. A character the
 // code page cannot hold becomes "?" (one per character, also beyond U+FFFF);
 // returns false if that happened.

@@ -13,10 +13,6 @@ constexpr DWORD kPieceLength = 1024;
 
 constexpr wchar_t kCtrlZ = 0x1A;
 
-bool isHighSurrogate(wchar_t c) {
-  return c >= 0xD800 && c <= 0xDBFF;
-}
-
 }  // namespace
 
 WideInputBuffer::WideInputBuffer(WideReader reader, unsigned codePage)

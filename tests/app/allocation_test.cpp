@@ -8,23 +8,17 @@
 #include <cstdlib>
 #include <new>
 #include <sstream>
-#include <streambuf>
 #include <string>
 
 #include "app/dialogue.h"
 #include "console/console.h"
 #include "support/dialogue_runner.h"
+#include "support/null_buffer.h"
 
 namespace {
 
 bool counting = false;
 long allocations = 0;
-
-class NullBuffer : public std::streambuf {
- protected:
-  std::streamsize xsputn(const char* /*text*/, std::streamsize count) override { return count; }
-  int overflow(int c) override { return traits_type::not_eof(c); }
-};
 
 }  // namespace
 
