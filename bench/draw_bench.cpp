@@ -8,9 +8,9 @@
 #include <string>
 
 #include "console/console.h"
+#include "draw/characters_and_vehicles.h"
 #include "draw/draw.h"
 #include "draw/generator.h"
-#include "draw/rosters.h"
 #include "participants/participant_table.h"
 #include "support/null_buffer.h"
 

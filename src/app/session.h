@@ -1,7 +1,7 @@
 #pragma once
 
+#include "draw/characters_and_vehicles.h"
 #include "draw/editor_state.h"
-#include "draw/rosters.h"
 #include "participants/participant_table.h"
 #include "tally/score_sheet.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "draw/rosters.h"
+#include "draw/characters_and_vehicles.h"
 
 // The ready-made ban sets offered on the two editor screens.
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "console/console.h"
+#include "draw/characters_and_vehicles.h"
 #include "draw/editor_state.h"
-#include "draw/rosters.h"
 
 // One visit to the restriction editor: asks which screen to open (unless the
 // state already names one), then shows the vehicle or character screen and

@@ -5,7 +5,7 @@
 #include "console/console.h"
 #include "console/input.h"
 #include "draw/editor_state.h"
-#include "draw/roster.h"
+#include "draw/flagged_roster.h"
 
 // The pair read and the toggle shared by both editor screens.
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "console/console.h"
-#include "draw/rosters.h"
+#include "draw/characters_and_vehicles.h"
 #include "support/dialogue_runner.h"
 
 namespace {
