@@ -46,6 +46,12 @@ void setFlag(R& roster, int group, int entry, char flag) {
   roster.slots[static_cast<size_t>(group - 1)][static_cast<size_t>(entry - 1)][0] = flag;
 }
 
+// Bans an allowed entry and allows a banned one.
+template <typename R>
+void toggle(R& roster, int group, int entry) {
+  setFlag(roster, group, entry, flagOf(roster, group, entry) == kBanned ? kAllowed : kBanned);
+}
+
 // Fills every slot with an allowed flag and its name from `names`.
 template <typename R, typename Names>
 R rosterFromNames(const Names& names) {

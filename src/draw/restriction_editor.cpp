@@ -1,8 +1,7 @@
 #include "draw/restriction_editor.h"
 
 #include "console/input.h"
-#include "draw/character_screen.h"
-#include "draw/vehicle_screen.h"
+#include "draw/editor_screen.h"
 
 namespace {
 
@@ -31,12 +30,12 @@ void editRestrictions(Console& console, EditorState& state, CharacterRoster& cha
     // A screen that changes the selector (8 or 5) shows the other screen on
     // the next cycle, not this one.
     if (state.screen == EditorScreen::vehicles) {
-      runVehicleScreen(console, state, vehicles);
+      runEditorScreen(console, state, vehicles, kVehicleScreen);
       // One more page break after the vehicle screen than after the
       // character screen: the tool's behaviour, kept on purpose.
       pageBreak(console);
     } else if (state.screen == EditorScreen::characters) {
-      runCharacterScreen(console, state, characters);
+      runEditorScreen(console, state, characters, kCharacterScreen);
     } else {
       state.group = 0;
     }

@@ -5,6 +5,8 @@
 #include <set>
 #include <utility>
 
+#include "draw/editor_screen.h"
+
 namespace {
 
 using Banned = std::set<std::pair<int, int>>;
@@ -34,13 +36,13 @@ Banned wholeGroups(int first, int last, int entries) {
 
 Banned afterVehiclePreset(int preset) {
   VehicleRoster vehicles = startingVehicleRoster();
-  applyVehiclePreset(vehicles, preset);
+  applyPreset(vehicles, kVehicleScreen.presets, preset);
   return bannedIn(vehicles);
 }
 
 Banned afterCharacterPreset(int preset) {
   CharacterRoster characters = startingCharacterRoster();
-  applyCharacterPreset(characters, preset);
+  applyPreset(characters, kCharacterScreen.presets, preset);
   return bannedIn(characters);
 }
 
@@ -63,15 +65,15 @@ TEST(VehiclePresets, BanExactlyTheirEntries) {
 TEST(VehiclePresets, OnlySevenAllowsAgain) {
   for (int preset = 1; preset <= 6; ++preset) {
     VehicleRoster vehicles = startingVehicleRoster();
-    applyVehiclePreset(vehicles, 8);
-    applyVehiclePreset(vehicles, preset);
+    applyPreset(vehicles, kVehicleScreen.presets, 8);
+    applyPreset(vehicles, kVehicleScreen.presets, preset);
     EXPECT_EQ(bannedIn(vehicles), wholeGroups(1, 6, 6)) << preset;
   }
   VehicleRoster vehicles = startingVehicleRoster();
-  applyVehiclePreset(vehicles, 6);
-  applyVehiclePreset(vehicles, 5);  // karts only, but the earlier kart bans stay
+  applyPreset(vehicles, kVehicleScreen.presets, 6);
+  applyPreset(vehicles, kVehicleScreen.presets, 5);  // karts only, but the earlier kart bans stay
   EXPECT_EQ(bannedIn(vehicles), wholeGroups(1, 6, 6));
-  applyVehiclePreset(vehicles, 7);
+  applyPreset(vehicles, kVehicleScreen.presets, 7);
   EXPECT_EQ(bannedIn(vehicles), Banned{});
 }
 
@@ -86,10 +88,10 @@ TEST(CharacterPresets, BanTheOtherClassesAndLeaveTheChosenOneAsItWas) {
 
   CharacterRoster characters = startingCharacterRoster();
   setFlag(characters, 1, 4, kBanned);
-  applyCharacterPreset(characters, 1);  // light only, with one light ban kept
+  applyPreset(characters, kCharacterScreen.presets, 1);  // light only, with one light ban kept
   Banned expected = wholeGroups(2, 3, 8);
   expected.insert({1, 4});
   EXPECT_EQ(bannedIn(characters), expected);
-  applyCharacterPreset(characters, 4);
+  applyPreset(characters, kCharacterScreen.presets, 4);
   EXPECT_EQ(bannedIn(characters), Banned{});
 }
