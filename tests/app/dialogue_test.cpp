@@ -12,42 +12,22 @@
 #include "console/console.h"
 #include "draw/characters_and_vehicles.h"
 #include "support/dialogue_runner.h"
+#include "support/expected_screens.h"
 
 namespace {
 
 const std::string PB = kPageBreak;
-const std::string kTitle =
-    "- ゼピロレースソフトウェア  -\n\n"
-    "□モード選択(0:ランダムキャラマシン抽選,1:大会用ポイント集計,2:更新履歴):";
-const std::string kHistory =
-    "\n更新履歴\n----------------------------------------------\nver2.2　7/30\n"
-    "抽選機能において、キャラの縛りが自由に選択できるようになった\nver2.1　7/27\n"
-    "得点計算機能において各レースの小計を表示するようにした\nver2.0　7/27\n"
-    "一から一新！抽選機能において、マシンの縛りが自由にできるようになった\n"
-    "得点計算機能において、ポイントが高い順にソートしてくれるようにした\nver1.1　7/3\n"
-    "抽選機能において、抽選終了後、参加者や参加人数を変更できるようにした\nver1.0\n"
-    "とりあえず公開、抽選機能と得点計算機能を実装\n"
-    "----------------------------------------------\n\n";
-const std::string kAfterDraw =
-    "■□キャラ・マシン抽選終了□■\n0:同条件で繰り返す\n1:縛りキャラ・マシンを変える\n"
-    "2:参加者を変える\n3:最初から\n4:大会用得点計算へ\n5:終了する\n";
-const std::string kAfterTally = "■□計算終了□■\n0:マシン抽選へ\n1:最初から\n2:終了する\n:";
-const std::string kCounts = "\n□参加人数:□レース数:\n";
-const std::string kDrawEntry = "\n\n-= ランダムキャラ・マシン抽選 =-\n\n" + kCounts;
-const std::string kTallyEntry = "\n\n-= 大会用ポイント集計 =-\n\n" + kCounts;
+const std::string kCounts = "\n" + kPeoplePrompt + kRacesPrompt + "\n";
+const std::string kDrawEntry = kDrawHeader + kCounts;
+const std::string kTallyEntry = kTallyHeader + kCounts;
 // The restriction editor's first question, answered 2 (no bans changed).
-const std::string kEditorLeft = "\n(0:マシン縛りを設定 1:キャラ縛りを設定 2:縛りなし):" + PB + PB;
-const std::string kDone = "■□変更完了□■\n0:変更完了\n1:まだ変更点がある\n";
-const std::string kResultsHead = "\n計算結果\n------------------------------------\n■○○杯　結果\n";
-const std::string kResultsTail =
-    "------------------------------------\n"
-    "※そのままコピペするとずれまくってるので各自調整してください\n";
+const std::string kEditorLeft = kEditorQuestion + PB + PB;
 
 // The name prompts for participants 1 to `count`.
 std::string namePrompts(int count) {
   std::string prompts;
   for (int i = 1; i <= count; ++i) {
-    prompts += "□" + std::to_string(i) + "人目の名前:";
+    prompts += namePrompt(i);
   }
   return prompts;
 }
@@ -57,7 +37,7 @@ std::string scoreQuestions(std::initializer_list<const char*> names, int races) 
   std::string questions;
   for (const char* name : names) {
     for (int r = 1; r <= races; ++r) {
-      questions += std::string(name) + "さんの第" + std::to_string(r) + "レースの得点を入力:";
+      questions += scoreQuestion(name, r);
     }
   }
   return questions;
@@ -68,20 +48,11 @@ std::string results(const std::string& lines) {
   return PB + kResultsHead + lines + kResultsTail;
 }
 
-std::string participantList(std::initializer_list<const char*> names) {
-  std::string list = "-------------------\n";
-  int i = 1;
-  for (const char* name : names) {
-    list += std::to_string(i++) + "人目 " + name + "\n";
-  }
-  return list + "-------------------\n\n";
-}
-
 // The draw as the default generator, which always answers 0, makes it: the
 // first light character on the first light kart while karts are owed, then on
 // the first light bike.
 std::string zeroDraw(std::initializer_list<const char*> names, int races) {
-  std::string text = "\n-----------------------------\n";
+  std::string text = kDrawOpen;
   for (const char* name : names) {
     if (races == 1) {
       text += std::string(" ") + name + ":  チビポロンタ / ベーシック・マシーンS\n";
@@ -93,11 +64,19 @@ std::string zeroDraw(std::initializer_list<const char*> names, int races) {
               (r <= (races + 1) / 2 ? "ベーシック・マシーンS\n" : "ベーシック・ライダーS\n");
     }
   }
-  return text + "-----------------------------\n\n";
+  return text + kDrawClose;
 }
 
-std::string leaveQuestion(int joining) {
-  return "□何人目の人が抜けた？(人数が増える場合," + std::to_string(joining) + "):";
+// Runs `script` as typed in UTF-8 and, converted, in CP932: expects the CP932
+// run to write the CP932 form of the same screens and both to finish.
+// Returns the UTF-8 run.
+Transcript expectTheSameInCp932(const std::string& script) {
+  Transcript utf8 = runScript(script);
+  Transcript cp932 = runScript(toCp932(script), Encoding::cp932);
+  EXPECT_EQ(cp932.output, toCp932(utf8.output));
+  EXPECT_EQ(cp932.status, ExitStatus::finished);
+  EXPECT_EQ(utf8.status, ExitStatus::finished);
+  return utf8;
 }
 
 }  // namespace
@@ -152,19 +131,16 @@ TEST(Dialogue, DrawAgainGivesFreshPairingsAndAChangeIsDrawnNext) {
   const std::string mediumBike = ":  ドラッピ / ベーシック・ライダーM\n";
   const std::string lightBike = ":  チビミルフィ / ホワイトヘロン\n";
   const std::string lightKart = ":  チビミルフィ / スイスイフロート\n";
-  const std::string open = "\n-----------------------------\n";
-  const std::string close = "-----------------------------\n\n";
   std::string expected = kTitle + PB + kDrawEntry + namePrompts(2) + PB + kEditorLeft;
-  expected += open + "A:\n1" + heavyKart + "2" + mediumBike + "B:\n1" + lightBike + "2" +
-              heavyKart + close + kAfterDraw;
+  expected += kDrawOpen + "A:\n1" + heavyKart + "2" + mediumBike + "B:\n1" + lightBike + "2" +
+              heavyKart + kDrawClose + kAfterDraw;
   expected += times(4, PB);  // 0: the same again, with the next numbers
-  expected += open + "A:\n1" + mediumBike + "2" + lightKart + "B:\n1" + heavyKart + "2" +
-              mediumBike + close + kAfterDraw;
-  expected += PB + participantList({"A", "B"}) + leaveQuestion(3) +
-              "□新たに参加する人を入力:" + PB + participantList({"A", "B", "C"}) + kDone + "\n" +
-              times(3, PB);
-  expected += open + "A:\n1" + lightBike + "2" + heavyKart + "B:\n1" + mediumBike + "2" +
-              lightKart + "C:\n1" + heavyKart + "2" + mediumBike + close + kAfterDraw;
+  expected += kDrawOpen + "A:\n1" + mediumBike + "2" + lightKart + "B:\n1" + heavyKart + "2" +
+              mediumBike + kDrawClose + kAfterDraw;
+  expected += PB + participantList({"A", "B"}) + leaveQuestion(3) + kJoinPrompt + PB +
+              participantList({"A", "B", "C"}) + kDone + "\n" + times(3, PB);
+  expected += kDrawOpen + "A:\n1" + lightBike + "2" + heavyKart + "B:\n1" + mediumBike + "2" +
+              lightKart + "C:\n1" + heavyKart + "2" + mediumBike + kDrawClose + kAfterDraw;
   EXPECT_EQ(t.output, expected);
   EXPECT_EQ(t.status, ExitStatus::finished);
   EXPECT_EQ(generator.used(), 56u);  // 14 races, 4 numbers each
@@ -188,38 +164,33 @@ TEST(Dialogue, ChangeScreenLetsParticipantsLeaveAndJoin) {
                           participantList({"A", "C"}) + kDone + "\n" +
                           // 1: the change screen again on the next pass
                           times(4, PB) + participantList({"A", "C"}) + leaveQuestion(3) +
-                          "□新たに参加する人を入力:" + PB + participantList({"A", "C", "D"}) +
-                          kDone + "\n" + times(3, PB) + zeroDraw({"A", "C", "D"}, 1) + kAfterDraw);
+                          kJoinPrompt + PB + participantList({"A", "C", "D"}) + kDone + "\n" +
+                          times(3, PB) + zeroDraw({"A", "C", "D"}, 1) + kAfterDraw);
   EXPECT_EQ(t.status, ExitStatus::finished);
 }
 
 TEST(Dialogue, CountsOutsideTheJobsLimitsAreAskedAgain) {
   Transcript t = runScript("1\n13\n2 0\n10\n9\nA B\n" + times(9, "1 ") + times(9, "2 ") + "\n2\n");
-  std::string people = "□参加人数:";
-  std::string races = "□レース数:";
-  EXPECT_EQ(t.output, kTitle + PB + "\n\n-= 大会用ポイント集計 =-\n\n\n" + people +
-                          "□0から12までの数字で入力してください\n" + people + races +
-                          "□1から9までの数字で入力してください\n" + races +
-                          "□1から9までの数字で入力してください\n" + races + "\n" + namePrompts(2) +
-                          times(3, PB) + scoreQuestions({"A", "B"}, 9) +
+  std::string people = kPeoplePrompt;
+  std::string races = kRacesPrompt;
+  EXPECT_EQ(t.output, kTitle + PB + kTallyHeader + "\n" + people + outOfRange(0, 12) + people +
+                          races + outOfRange(1, 9) + races + outOfRange(1, 9) + races + "\n" +
+                          namePrompts(2) + times(3, PB) + scoreQuestions({"A", "B"}, 9) +
                           results(" 1st　[ 2+ 2+ 2+ 2+ 2+ 2+ 2+ 2+ 2]  18pts　B\n"
                                   " 2nd　[ 1+ 1+ 1+ 1+ 1+ 1+ 1+ 1+ 1]   9pts　A\n") +
                           kAfterTally);
 
   Transcript draw = runScript("0\n16\n15 100\n0\n" + times(15, "x ") + "\n2\n5\n");
-  EXPECT_NE(draw.output.find("□0から15までの数字で入力してください\n□参加人数:"),
-            std::string::npos);
-  EXPECT_NE(draw.output.find("□0から99までの数字で入力してください\n□レース数:"),
-            std::string::npos);
+  EXPECT_NE(draw.output.find(outOfRange(0, 15) + kPeoplePrompt), std::string::npos);
+  EXPECT_NE(draw.output.find(outOfRange(0, 99) + kRacesPrompt), std::string::npos);
   EXPECT_EQ(draw.status, ExitStatus::finished);
 }
 
 TEST(Dialogue, ChangeScreenRefusesNumbersOutsideTheListAndAJoinBeyondFifteen) {
   Transcript t = runScript("0\n15 1\n" + times(15, "x ") + "\n2\n2\n0\n16 9\n17\n1\n0\n5\n");
   std::string question = leaveQuestion(16);
-  EXPECT_NE(t.output.find(question + "□1から16までの数字で入力してください\n" + question +
-                          "□参加者は15人までです\n" + question +
-                          "□1から16までの数字で入力してください\n" + question + PB),
+  EXPECT_NE(t.output.find(question + outOfRange(1, 16) + question + "□参加者は15人までです\n" +
+                          question + outOfRange(1, 16) + question + PB),
             std::string::npos);
   EXPECT_NE(t.output.find("14人目 x\n-------------------\n\n" + kDone), std::string::npos);
   EXPECT_EQ(t.status, ExitStatus::finished);
@@ -229,11 +200,7 @@ TEST(Dialogue, Cp932ModeWritesTheCp932FormOfEveryScreen) {
   const std::string script =
       "2\n0\n3 1\nゼピロ ﾐｻｲﾙ 名　前\n2\n2\n1\n0\n4\n1 9\nＡＢＣＤＥＦ\nＡＢＣＤＥ\n"
       "1 2 3 4 5 6 7 8 9\n3\n2\n";
-  Transcript utf8 = runScript(script);
-  Transcript cp932 = runScript(toCp932(script), Encoding::cp932);
-  EXPECT_EQ(cp932.output, toCp932(utf8.output));
-  EXPECT_EQ(cp932.status, ExitStatus::finished);
-  EXPECT_EQ(utf8.status, ExitStatus::finished);
+  Transcript utf8 = expectTheSameInCp932(script);
   EXPECT_NE(utf8.output.find(participantList({"ﾐｻｲﾙ", "名　前"})), std::string::npos);
 }
 
@@ -294,7 +261,7 @@ TEST(Dialogue, OutputThatCannotBeWrittenEndsWithStatusTwoAndReadsNoMore) {
       ASSERT_GE(sink.readAtFailure, 0) << room;
       EXPECT_EQ(in.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in), sink.readAtFailure)
           << "input read after the failure, room " << room;
-      std::string expected = "zepiro: 出力に書き込めません: ";
+      std::string expected = kOutputFailed;
       if (encoding == Encoding::cp932) {
         expected = toCp932(expected);
       }
@@ -367,11 +334,7 @@ TEST(Dialogue, TallyWritesTheRankedTableAndItsMenuFollows) {
 TEST(Dialogue, TallyInCp932WritesTheCp932FormOfTheSameScreens) {
   const std::string script =
       "1\n3 2\nゼピロ ﾐｻｲﾙ 名　前\n-3 x\n5\n2000000000 2000000000\n1 1\n7\n2\n";
-  Transcript utf8 = runScript(script);
-  Transcript cp932 = runScript(toCp932(script), Encoding::cp932);
-  EXPECT_EQ(cp932.output, toCp932(utf8.output));
-  EXPECT_EQ(cp932.status, ExitStatus::finished);
-  EXPECT_EQ(utf8.status, ExitStatus::finished);
+  Transcript utf8 = expectTheSameInCp932(script);
   // "x" is refused and its line dropped, so ゼピロ's scores are -3 and 5.
   EXPECT_NE(utf8.output.find(results(" 1st　[2000000000+2000000000] 4000000000pts　ﾐｻｲﾙ\n"
                                      " 2nd　[-3+ 5]   2pts　ゼピロ\n"

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "app/exit_status.h"
+#include "support/expected_screens.h"
 
 namespace {
 
@@ -180,11 +181,11 @@ TEST(Terminal, EveryPromptIsShownBeforeTheProgramWaits) {
   ASSERT_TRUE(t.waitFor("とりあえず公開"));
   ASSERT_TRUE(t.waitFor(kTitlePrompt));
   t.type("0\n");
-  ASSERT_TRUE(t.waitFor("□参加人数:"));
+  ASSERT_TRUE(t.waitFor(kPeoplePrompt));
   t.type("1\n");
-  ASSERT_TRUE(t.waitFor("□レース数:"));
+  ASSERT_TRUE(t.waitFor(kRacesPrompt));
   t.type("2\n");
-  ASSERT_TRUE(t.waitFor("□1人目の名前:"));
+  ASSERT_TRUE(t.waitFor(namePrompt(1)));
   t.type("ゼピロ\n");
   ASSERT_TRUE(t.waitFor("2:縛りなし):"));
   t.type("2\n");
@@ -210,7 +211,7 @@ TEST(Terminal, WaitingAtAPromptUsesNoProcessorTime) {
   std::this_thread::sleep_for(std::chrono::seconds(1));
   EXPECT_LE(t.cpuTicks() - before, 2);  // at most 20 ms of a second spent waiting
   t.type("0\n");
-  ASSERT_TRUE(t.waitFor("□参加人数:"));
+  ASSERT_TRUE(t.waitFor(kPeoplePrompt));
   before = t.cpuTicks();
   std::this_thread::sleep_for(std::chrono::seconds(1));
   EXPECT_LE(t.cpuTicks() - before, 2);
@@ -227,7 +228,7 @@ TEST(Piped, OutputThatCannotBeWrittenEndsWithStatusTwoAndSaysWhy) {
   for (auto [output, reason] : cases) {
     PipedRun run = runPiped({}, tally, output);
     EXPECT_EQ(run.status, ExitStatus::cannotWork) << reason;
-    EXPECT_EQ(run.err, std::string("zepiro: 出力に書き込めません: ") + reason + "\n");
+    EXPECT_EQ(run.err, kOutputFailed + reason + "\n");
   }
   // Answers that would go on for ever do not: the first write fails.
   EXPECT_EQ(runPiped({}, "0\n1 1\nA\n2\n" + std::string(200000, '0') + "\n", Output::full).status,

@@ -8,11 +8,10 @@
 #include <vector>
 
 #include "support/dialogue_runner.h"
+#include "support/expected_screens.h"
 
 namespace {
 
-const std::string kOpen = "\n-----------------------------\n";
-const std::string kClose = "-----------------------------\n\n";
 const std::string kChangeBans = "□「1:縛りキャラ・マシンを変える」で縛りを見直してください\n";
 
 struct DrawCase {
@@ -100,14 +99,14 @@ TEST(Draw, ReplayedNumbersGiveAKnownTranscript) {
   DrawCase s({"A", "B"}, 2);
   // Per attempt: class, slot, character, vehicle; each taken modulo its range.
   ReplayGenerator generator({1, 1, 6, 4, 0, 5, 7, 0, 5, 4, 10, 8, 2, 0, 0, 5});
-  EXPECT_EQ(s.draw(generator), kOpen +
+  EXPECT_EQ(s.draw(generator), kDrawOpen +
                                    "A:\n"
                                    "1:  ピッピモンドール / ストームライナー\n"  // slot 2 of 2: bike
                                    "2:  ケムリ / ベーシック・マシーンS\n"  // the kart still owed
                                    "B:\n"
                                    "1:  グラントロール / ボルケーノクルーザー\n"
                                    "2:  ゴルバ / ミラージュ\n" +  // quota spent: bike
-                                   kClose);
+                                   kDrawClose);
   EXPECT_EQ(generator.used(), 16u);
 }
 
@@ -119,11 +118,11 @@ TEST(Draw, ABannedPickThrowsTheWholeAttemptAway) {
                              1, 1, 0, 0,    // banned character, with a new class and slot
                              1, 1, 1, 0,    // medium bike
                              0, 0, 0, 1});  // the kart
-  EXPECT_EQ(s.draw(generator), kOpen +
+  EXPECT_EQ(s.draw(generator), kDrawOpen +
                                    "A:\n"
                                    "1:  ガルボン / ベーシック・ライダーM\n"
                                    "2:  チビポロンタ / マイクロランナーズ\n" +
-                                   kClose);
+                                   kDrawClose);
   EXPECT_EQ(generator.used(), 16u);
 }
 
@@ -133,10 +132,10 @@ TEST(Draw, OneRaceDrawsASecondSlotThatDecidesTheKind) {
   ReplayGenerator generator({0, 7, 0, 0, 1,    // second slot 1: kart
                              0, 0, 0, 0, 6,    // 6 % 4 = 2: bike, banned
                              0, 0, 0, 1, 3});  // bike
-  EXPECT_EQ(s.draw(generator), kOpen +
+  EXPECT_EQ(s.draw(generator), kDrawOpen +
                                    " A:  チビポロンタ / ベーシック・マシーンS\n"
                                    " B:  チビポロンタ / ミサイルバード\n" +
-                                   kClose);
+                                   kDrawClose);
   EXPECT_EQ(generator.used(), 15u);
 }
 
@@ -240,21 +239,22 @@ TEST(Draw, ImpossibleBansWriteANoticeInsteadOfPairings) {
   };
   for (const auto& [setup, notice] : cases) {
     ReplayGenerator generator({0});
-    EXPECT_EQ(setup->draw(generator), kOpen + notice + kChangeBans + kClose);
+    EXPECT_EQ(setup->draw(generator), kDrawOpen + notice + kChangeBans + kDrawClose);
     EXPECT_EQ(generator.used(), 0u);
   }
 
   // Nothing to draw needs no notice.
   vehicles.table.races = 0;
   ReplayGenerator generator({0});
-  EXPECT_EQ(vehicles.draw(generator), kOpen + kClose);
+  EXPECT_EQ(vehicles.draw(generator), kDrawOpen + kDrawClose);
   vehicles.table.races = 1;
   vehicles.table.count = 0;
-  EXPECT_EQ(vehicles.draw(generator), kOpen + kClose);
+  EXPECT_EQ(vehicles.draw(generator), kDrawOpen + kDrawClose);
 
   // One race with only bikes allowed still draws, a bike.
   karts.table.races = 1;
   ReplayGenerator bikeAfterKart({0, 0, 0, 0, 0, 0, 0, 0, 0, 2});
-  EXPECT_EQ(karts.draw(bikeAfterKart), kOpen + " A:  チビポロンタ / ベーシック・ライダーS\n" +
-                                           " B:  チビポロンタ / ベーシック・ライダーS\n" + kClose);
+  EXPECT_EQ(karts.draw(bikeAfterKart), kDrawOpen + " A:  チビポロンタ / ベーシック・ライダーS\n" +
+                                           " B:  チビポロンタ / ベーシック・ライダーS\n" +
+                                           kDrawClose);
 }
