@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "console/console.h"
-#include "draw/characters_and_vehicles.h"
 #include "support/dialogue_runner.h"
 #include "support/expected_screens.h"
+#include "support/pairing_lines.h"
 
 namespace {
 
@@ -171,8 +171,8 @@ TEST(Dialogue, ChangeScreenLetsParticipantsLeaveAndJoin) {
 
 TEST(Dialogue, CountsOutsideTheJobsLimitsAreAskedAgain) {
   Transcript t = runScript("1\n13\n2 0\n10\n9\nA B\n" + times(9, "1 ") + times(9, "2 ") + "\n2\n");
-  std::string people = kPeoplePrompt;
-  std::string races = kRacesPrompt;
+  const std::string& people = kPeoplePrompt;
+  const std::string& races = kRacesPrompt;
   EXPECT_EQ(t.output, kTitle + PB + kTallyHeader + "\n" + people + outOfRange(0, 12) + people +
                           races + outOfRange(1, 9) + races + outOfRange(1, 9) + races + "\n" +
                           namePrompts(2) + times(3, PB) + scoreQuestions({"A", "B"}, 9) +
@@ -345,41 +345,15 @@ TEST(Dialogue, TallyInCp932WritesTheCp932FormOfTheSameScreens) {
 
 namespace {
 
-struct Drawn {
-  int characterClass;
-  int vehicleGroup;
-  int vehicleEntry;
-};
-
-// Every pairing line of a transcript ("1:  name /vehicle"), located in the rosters.
-std::vector<Drawn> pairingsIn(const std::string& output) {
-  const CharacterRoster characters = startingCharacterRoster();
-  const VehicleRoster vehicles = startingVehicleRoster();
-  std::vector<Drawn> found;
+// Every pairing line of a transcript ("1:  name /vehicle").
+std::vector<Pairing> pairingsIn(const std::string& output) {
+  std::vector<Pairing> found;
   std::istringstream lines(output);
   for (std::string line; std::getline(lines, line);) {
-    size_t colon = line.find(": ");
-    size_t slash = line.find(" /");
-    if (colon == std::string::npos || slash == std::string::npos || line.find("-") == 0) {
-      continue;
+    std::optional<Pairing> pairing = pairingOn(line);
+    if (pairing && line.find('-') != 0) {
+      found.push_back(*pairing);
     }
-    std::string character = line.substr(colon + 2, slash - colon - 2);
-    std::string vehicle = line.substr(slash + 2);
-    Drawn d{0, 0, 0};
-    for (int c = 1; c <= 3; ++c) {
-      for (int e = 1; e <= 8; ++e) {
-        d.characterClass = entryText(characters, c, e) == character ? c : d.characterClass;
-      }
-    }
-    for (int g = 1; g <= 6; ++g) {
-      for (int e = 1; e <= 6; ++e) {
-        if (entryText(vehicles, g, e) == vehicle) {
-          d.vehicleGroup = g;
-          d.vehicleEntry = e;
-        }
-      }
-    }
-    found.push_back(d);
   }
   return found;
 }
@@ -394,20 +368,20 @@ TEST(Dialogue, EveryDrawHonoursTheBansSetInTheEditor) {
   Transcript t = runScript(script, generator);
   ASSERT_EQ(t.status, ExitStatus::finished);
   size_t split = t.output.rfind("□キャラの縛り選択");  // the second visit's only screen
-  std::vector<Drawn> before = pairingsIn(t.output.substr(0, split));
-  std::vector<Drawn> after = pairingsIn(t.output.substr(split));
+  std::vector<Pairing> before = pairingsIn(t.output.substr(0, split));
+  std::vector<Pairing> after = pairingsIn(t.output.substr(split));
   ASSERT_EQ(before.size(), 40u * 27u);
   ASSERT_EQ(after.size(), 40u * 27u);
   const std::set<std::pair<int, int>> banned = {{4, 2}, {5, 2}, {6, 2}, {1, 3},
                                                 {4, 5}, {5, 6}, {5, 5}};
-  for (const Drawn& d : before) {
-    ASSERT_NE(d.vehicleGroup, 0);
-    EXPECT_EQ(banned.count({d.vehicleGroup, d.vehicleEntry}), 0u);
-    EXPECT_TRUE(d.vehicleGroup == d.characterClass || d.vehicleGroup == d.characterClass + 3);
+  for (const Pairing& d : before) {
+    ASSERT_NE(d.group, 0);
+    EXPECT_EQ(banned.count({d.group, d.vehicle}), 0u);
+    EXPECT_TRUE(d.group == d.cls || d.group == d.cls + 3);
   }
-  for (const Drawn& d : after) {
-    EXPECT_EQ(d.characterClass, 3);
-    EXPECT_TRUE(d.vehicleGroup == 3 || d.vehicleGroup == 6);
-    EXPECT_EQ(banned.count({d.vehicleGroup, d.vehicleEntry}), 0u);
+  for (const Pairing& d : after) {
+    EXPECT_EQ(d.cls, 3);
+    EXPECT_TRUE(d.group == 3 || d.group == 6);
+    EXPECT_EQ(banned.count({d.group, d.vehicle}), 0u);
   }
 }

@@ -3,25 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <sstream>
 
 #include "support/dialogue_runner.h"
 #include "support/expected_screens.h"
 
 namespace {
 
-// A console over fixed input, for driving single reads.
-struct Fixture {
-  explicit Fixture(std::string input, Encoding encoding = Encoding::utf8)
-      : in(std::move(input)), console(in, out, encoding) {}
-  std::string written() {
-    flush(console);
-    return out.str();
-  }
-  std::istringstream in;
-  std::ostringstream out;
-  Console console;
-};
+using Fixture = StringConsole;  // for driving single reads
 
 constexpr int kWidth = 11;  // a name's limit
 

@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "support/bans.h"
 #include "support/dialogue_runner.h"
 #include "support/expected_screens.h"
+#include "support/pairing_lines.h"
 
 namespace {
 
@@ -27,54 +29,21 @@ struct DrawCase {
   }
 
   std::string draw(Generator& generator) const {
-    std::istringstream in;
-    std::ostringstream out;
-    Console console(in, out, Encoding::utf8);
-    drawPairings(console, table, characters, vehicles, generator);
-    flush(console);
-    return out.str();
+    StringConsole screen;
+    drawPairings(screen.console, table, characters, vehicles, generator);
+    return screen.written();
   }
 };
-
-template <typename R>
-void banGroup(R& roster, int group) {
-  for (int entry = 1; entry <= R::kEntries; ++entry) {
-    setFlag(roster, group, entry, kBanned);
-  }
-}
-
-// One pairing line read back from the output, as roster positions.
-struct Pairing {
-  int cls = 0;
-  int character = 0;
-  int group = 0;
-  int vehicle = 0;
-  bool kart() const { return group <= 3; }
-};
-
-template <typename R>
-void find(const R& roster, std::string_view slot, int& group, int& entry) {
-  for (int g = 1; g <= R::kGroups; ++g) {
-    for (int e = 1; e <= R::kEntries; ++e) {
-      if (entryText(roster, g, e) == slot) {
-        group = g;
-        entry = e;
-      }
-    }
-  }
-}
 
 // The pairings of every participant, in order, read from a draw's output.
 // Only allowed slot strings are recognised, so a banned entry fails the read.
 std::vector<std::vector<Pairing>> readPairings(const std::string& output, int races) {
   std::vector<std::vector<Pairing>> result;
-  CharacterRoster characters = startingCharacterRoster();
-  VehicleRoster vehicles = startingVehicleRoster();
   std::istringstream lines(output);
   std::string line;
   while (std::getline(lines, line)) {
-    size_t slash = line.find(" /");
-    if (slash == std::string::npos) {
+    std::optional<Pairing> p = pairingOn(line);
+    if (!p) {
       if (!line.empty() && line.back() == ':') {
         result.emplace_back();  // a name line
       }
@@ -83,12 +52,8 @@ std::vector<std::vector<Pairing>> readPairings(const std::string& output, int ra
     if (races == 1) {
       result.emplace_back();
     }
-    size_t colon = line.find(": ");
-    Pairing p;
-    find(characters, line.substr(colon + 2, slash - colon - 2), p.cls, p.character);
-    find(vehicles, line.substr(slash + 2), p.group, p.vehicle);
-    EXPECT_NE(p.cls * p.group, 0) << line;
-    result.back().push_back(p);
+    EXPECT_NE(p->cls * p->group, 0) << line;
+    result.back().push_back(*p);
   }
   return result;
 }

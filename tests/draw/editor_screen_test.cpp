@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
+#include "support/bans.h"
 #include "support/dialogue_runner.h"
 #include "support/expected_screens.h"
 
@@ -12,10 +11,10 @@ namespace {
 // Runs one editor screen over fixed input, as often as asked, from the state
 // the earlier runs left.
 template <typename R>
-struct Screens {
+struct Screens : StringConsole {
   Screens(const ScreenDescription<R>& shown, R start, std::string input,
           Encoding encoding = Encoding::utf8)
-      : screen(shown), in(std::move(input)), console(in, out, encoding), roster(start) {}
+      : StringConsole(std::move(input), encoding), screen(shown), roster(start) {}
   void run(int times = 1) {
     for (int i = 0; i < times; ++i) {
       runEditorScreen(console, state, roster, screen);
@@ -23,80 +22,60 @@ struct Screens {
     flush(console);
   }
   const ScreenDescription<R>& screen;
-  std::istringstream in;
-  std::ostringstream out;
-  Console console;
   EditorState state;
   R roster;
 };
 
-Screens<CharacterRoster> characterScreen(std::string input, Encoding encoding = Encoding::utf8) {
-  return {kCharacterScreen, startingCharacterRoster(), std::move(input), encoding};
-}
-
-Screens<VehicleRoster> vehicleScreen(std::string input, Encoding encoding = Encoding::utf8) {
-  return {kVehicleScreen, startingVehicleRoster(), std::move(input), encoding};
-}
-
-// Expects the screen as it starts, answered 0, to be `expected` in UTF-8 and
-// its CP932 form in CP932; returns the state the UTF-8 run left.
+// Expects the screen, answered 0 from the starting roster, to be `expected`
+// in UTF-8 and its CP932 form in CP932; returns the state the UTF-8 run left.
 template <typename R>
-EditorState expectStartingScreen(Screens<R> (*screen)(std::string, Encoding),
+EditorState expectStartingScreen(const ScreenDescription<R>& screen, R start,
                                  const std::string& expected) {
-  Screens s = screen("0\n", Encoding::utf8);
+  Screens s(screen, start, "0\n");
   s.run();
   EXPECT_EQ(s.out.str(), expected);
-  Screens cp932 = screen("0\n", Encoding::cp932);
+  Screens cp932(screen, start, "0\n", Encoding::cp932);
   cp932.run();
   EXPECT_EQ(cp932.out.str(), toCp932(expected));
   return s.state;
 }
 
-int bannedCount(const CharacterRoster& characters) {
-  int banned = 0;
-  for (int c = 1; c <= 3; ++c) {
-    for (int e = 1; e <= 8; ++e) {
-      banned += flagOf(characters, c, e) == kBanned ? 1 : 0;
-    }
-  }
-  return banned;
-}
-
 }  // namespace
 
 TEST(CharacterScreen, ShowsEveryClassAndThePresetsByteForByte) {
-  expectStartingScreen(characterScreen, kCharacterScreenText);
+  expectStartingScreen(kCharacterScreen, startingCharacterRoster(), kCharacterScreenText);
 }
 
 TEST(CharacterScreen, TogglesPresetsAndSwitches) {
-  Screens s = characterScreen("3-8\n1-5\n4-1\n3-8\n7\n8\n5\n");
+  Screens s(kCharacterScreen, startingCharacterRoster(), "3-8\n1-5\n4-1\n3-8\n7\n8\n5\n");
   s.run(3);
   EXPECT_NE(s.out.str().find("3-8:      -クロゴルバ\n"), std::string::npos);
-  EXPECT_EQ(bannedCount(s.roster), 17);  // 4-1 bans 16, and 1-5 stays banned
+  EXPECT_EQ(bannedIn(s.roster).size(), 17U);  // 4-1 bans 16, and 1-5 stays banned
   EXPECT_EQ(flagOf(s.roster, 1, 5), kBanned);
   s.run();  // toggling 3-8 again allows it
   EXPECT_EQ(flagOf(s.roster, 3, 8), kAllowed);
   s.run(2);  // 7 and 8 do nothing here
-  EXPECT_EQ(bannedCount(s.roster), 16);
+  EXPECT_EQ(bannedIn(s.roster).size(), 16U);
   EXPECT_EQ(s.state.screen, EditorScreen::ask);
   s.run();  // 5 switches to the vehicle screen on the next cycle
   EXPECT_EQ(s.state.screen, EditorScreen::vehicles);
 }
 
 TEST(CharacterScreen, EntryNineIsRefused) {
-  Screens s = characterScreen("2-9\n2-8\n");
+  Screens s(kCharacterScreen, startingCharacterRoster(), "2-9\n2-8\n");
   s.run();
   EXPECT_EQ(flagOf(s.roster, 2, 8), kBanned);
-  EXPECT_EQ(bannedCount(s.roster), 1);
+  EXPECT_EQ(bannedIn(s.roster).size(), 1U);
   EXPECT_NE(s.out.str().find(kNoSuchCharacter), std::string::npos);
 }
 
 TEST(VehicleScreen, ShowsEveryGroupAndThePresetsByteForByte) {
-  EXPECT_EQ(expectStartingScreen(vehicleScreen, kVehicleScreenText).group, 0);
+  EXPECT_EQ(expectStartingScreen(kVehicleScreen, startingVehicleRoster(), kVehicleScreenText).group,
+            0);
 }
 
 TEST(VehicleScreen, TogglesAndShowsTheFlag) {
-  Screens s = vehicleScreen("1-2\n0\n1-2\n");
+  Screens s(kVehicleScreen, startingVehicleRoster(), "1-2\n0\n1-2\n");
   s.run(2);
   EXPECT_EQ(flagOf(s.roster, 1, 2), kBanned);
   EXPECT_NE(s.out.str().find("1-2:    -マイクロランナーズ\n"), std::string::npos);
@@ -105,7 +84,7 @@ TEST(VehicleScreen, TogglesAndShowsTheFlag) {
 }
 
 TEST(VehicleScreen, SingleNumbersReuseTheLastEntryNumber) {
-  Screens s = vehicleScreen("1-2\n5\n1-3\n7\n4\n8\n");
+  Screens s(kVehicleScreen, startingVehicleRoster(), "1-2\n5\n1-3\n7\n4\n8\n");
   s.run(2);  // 5 alone toggles 5-2: it does not switch screens here
   EXPECT_EQ(flagOf(s.roster, 5, 2), kBanned);
   EXPECT_EQ(s.state.screen, EditorScreen::ask);
@@ -121,7 +100,7 @@ TEST(VehicleScreen, SingleNumbersReuseTheLastEntryNumber) {
 
 TEST(VehicleScreen, EntriesOutsideTheGroupAreRefusedAndNothingChanges) {
   // Before any pair the entry number is 0, so a single 3 names no vehicle.
-  Screens s = vehicleScreen("3\n1-7 2-2\n6-0\n-1-1\n0\n");
+  Screens s(kVehicleScreen, startingVehicleRoster(), "3\n1-7 2-2\n6-0\n-1-1\n0\n");
   s.run();
   EXPECT_EQ(s.state.group, -1);
   EXPECT_EQ(s.state.entry, 1);

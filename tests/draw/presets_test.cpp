@@ -2,27 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-#include <utility>
-
 #include "draw/editor_screen.h"
+#include "support/bans.h"
 
 namespace {
-
-using Banned = std::set<std::pair<int, int>>;
-
-template <typename R>
-Banned bannedIn(const R& roster) {
-  Banned banned;
-  for (int g = 1; g <= R::kGroups; ++g) {
-    for (int e = 1; e <= R::kEntries; ++e) {
-      if (flagOf(roster, g, e) == kBanned) {
-        banned.insert({g, e});
-      }
-    }
-  }
-  return banned;
-}
 
 Banned wholeGroups(int first, int last, int entries) {
   Banned all;
@@ -34,16 +17,19 @@ Banned wholeGroups(int first, int last, int entries) {
   return all;
 }
 
+// The bans a preset leaves on a roster where nothing was banned.
+template <typename R>
+Banned afterPreset(R roster, const ScreenDescription<R>& screen, int preset) {
+  applyPreset(roster, screen.presets, preset);
+  return bannedIn(roster);
+}
+
 Banned afterVehiclePreset(int preset) {
-  VehicleRoster vehicles = startingVehicleRoster();
-  applyPreset(vehicles, kVehicleScreen.presets, preset);
-  return bannedIn(vehicles);
+  return afterPreset(startingVehicleRoster(), kVehicleScreen, preset);
 }
 
 Banned afterCharacterPreset(int preset) {
-  CharacterRoster characters = startingCharacterRoster();
-  applyPreset(characters, kCharacterScreen.presets, preset);
-  return bannedIn(characters);
+  return afterPreset(startingCharacterRoster(), kCharacterScreen, preset);
 }
 
 }  // namespace

@@ -2,25 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "support/dialogue_runner.h"
 #include "support/expected_screens.h"
 
 namespace {
 
-struct Editor {
-  explicit Editor(std::string input) : in(std::move(input)), console(in, out, Encoding::utf8) {}
+struct Editor : StringConsole {
+  explicit Editor(std::string input) : StringConsole(std::move(input)) {}
   std::string visit() {
     state.screen = EditorScreen::ask;
     out.str("");
     editRestrictions(console, state, characters, vehicles);
-    flush(console);
-    return out.str();
+    return written();
   }
-  std::istringstream in;
-  std::ostringstream out;
-  Console console;
   EditorState state;
   CharacterRoster characters = startingCharacterRoster();
   VehicleRoster vehicles = startingVehicleRoster();

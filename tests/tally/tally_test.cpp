@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 #include "console/input.h"
@@ -12,9 +11,9 @@
 namespace {
 
 // A tally of `names` over `races` races, answered from `input`.
-struct Fixture {
+struct Fixture : StringConsole {
   Fixture(std::initializer_list<const char*> names, int races, std::string input)
-      : in(std::move(input)), console(in, out, Encoding::utf8) {
+      : StringConsole(std::move(input)) {
     table.races = races;
     for (const char* name : names) {
       setName(table.names[static_cast<size_t>(table.count++)], name);
@@ -22,12 +21,8 @@ struct Fixture {
   }
   std::string run() {
     runTally(console, table, sheet);
-    flush(console);
-    return out.str();
+    return written();
   }
-  std::istringstream in;
-  std::ostringstream out;
-  Console console;
   ParticipantTable table;
   ScoreSheet sheet;
 };
