@@ -5,20 +5,14 @@
 #include <benchmark/benchmark.h>
 
 #include <sstream>
-#include <streambuf>
 #include <string>
 
 #include "app/dialogue.h"
 #include "console/console.h"
 #include "draw/generator.h"
+#include "support/null_buffer.h"
 
 namespace {
-
-class NullBuffer : public std::streambuf {
- protected:
-  std::streamsize xsputn(const char* /*text*/, std::streamsize count) override { return count; }
-  int overflow(int c) override { return traits_type::not_eof(c); }
-};
 
 std::string sessionScript() {
   std::string script = "0\n15 9\n";

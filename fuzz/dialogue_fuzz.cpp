@@ -2,7 +2,7 @@
 // ends with the right status, writes only valid text in the console's
 // encoding, never writes more than a bounded amount per input byte (so a
 // loop that writes without reading is a finding), and, when its output
-// fails, ends with status 2 without reading any more input.
+// fails, ends with ExitStatus::cannotWork without reading any more input.
 //
 // Input layout: byte 0 picks the encoding (bit 0 set: CP932) and whether
 // the output fails (bit 1 set: after (byte 0 >> 2) * 128 bytes), bytes 1 to
@@ -147,11 +147,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   std::ostringstream err;
   Console console(in, out, err, encoding);
   SeededGenerator generator(seed);
-  int status = runDialogue(console, generator);
+  ExitStatus status = runDialogue(console, generator);
 
   if (sink.failed()) {
-    if (status != 2) {
-      finding("output failed but the status is not 2");
+    if (status != ExitStatus::cannotWork) {
+      finding("output failed but the status is not cannotWork");
     }
     if (source.taken() != sink.takenAtFailure()) {
       finding("input was read after the output failed");
@@ -159,8 +159,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     if (err.str().rfind("zepiro: ", 0) != 0 || err.str().find('\n') != err.str().size() - 1) {
       finding("a failure is not reported in one line on the error stream");
     }
-  } else if (status != 0 && status != 1) {
-    finding("exit status other than 0 or 1 while the output worked");
+  } else if (status != ExitStatus::finished && status != ExitStatus::inputEnded) {
+    finding("a status other than finished or inputEnded while the output worked");
   }
   return 0;
 }

@@ -9,5 +9,5 @@ int main(int argc, char** argv) {
   Terminal terminal = openTerminal();
   Console console(terminal.in, terminal.out, terminal.err, terminal.encoding);
   std::span<const char* const> args(argv + 1, static_cast<size_t>(argc > 0 ? argc - 1 : 0));
-  return runProgram(args, console, clockSeed());
+  return static_cast<int>(runProgram(args, console, clockSeed()));
 }

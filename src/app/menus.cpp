@@ -3,6 +3,16 @@
 #include "console/format.h"
 #include "console/input.h"
 
+namespace {
+
+// Starts `mode` afresh, from the entry of the participants.
+void startOver(Session& session, int mode) {
+  session.mode = mode;
+  session.phase = Phase::enterParticipants;
+}
+
+}  // namespace
+
 void askTitleMenu(Console& console, Session& session) {
   session.mode =
       askNumber(console,
@@ -11,60 +21,54 @@ void askTitleMenu(Console& console, Session& session) {
 }
 
 bool askAfterDrawMenu(Console& console, Session& session) {
-  session.answer = askNumber(console,
-                             "■□キャラ・マシン抽選終了□■\n"
-                             "0:同条件で繰り返す\n"
-                             "1:縛りキャラ・マシンを変える\n"
-                             "2:参加者を変える\n"
-                             "3:最初から\n"
-                             "4:大会用得点計算へ\n"
-                             "5:終了する\n");
-  switch (session.answer) {
+  switch (askNumber(console,
+                    "■□キャラ・マシン抽選終了□■\n"
+                    "0:同条件で繰り返す\n"
+                    "1:縛りキャラ・マシンを変える\n"
+                    "2:参加者を変える\n"
+                    "3:最初から\n"
+                    "4:大会用得点計算へ\n"
+                    "5:終了する\n")) {
     case 0:
-      session.phase = 3;
+      session.phase = Phase::showResult;
       break;
     case 1:  // opens the restriction editor at its first question
-      session.phase = 2;
-      session.editor.screen = -1;
+      session.phase = Phase::setUp;
+      session.editor.screen = EditorScreen::ask;
       break;
     case 2:
-      session.phase = 4;
+      session.phase = Phase::changeParticipants;
       break;
     case 3:
-      session.mode = 0;
-      session.phase = 1;
+      startOver(session, kDrawMode);
       break;
     case 4:
-      session.mode = 1;
-      session.phase = 1;
+      startOver(session, kTallyMode);
       break;
     case 5:
       return true;
-    default:  // any other answer draws again, as 0 does
+    default:  // any other answer draws again, as 0 does: kept on purpose
       break;
   }
   return false;
 }
 
 bool askAfterTallyMenu(Console& console, Session& session) {
-  session.answer = askNumber(console,
-                             "■□計算終了□■\n"
-                             "0:マシン抽選へ\n"
-                             "1:最初から\n"
-                             "2:終了する\n"
-                             ":");
-  switch (session.answer) {
+  switch (askNumber(console,
+                    "■□計算終了□■\n"
+                    "0:マシン抽選へ\n"
+                    "1:最初から\n"
+                    "2:終了する\n"
+                    ":")) {
     case 0:
-      session.mode = 0;
-      session.phase = 1;
+      startOver(session, kDrawMode);
       break;
     case 1:
-      session.mode = 1;
-      session.phase = 1;
+      startOver(session, kTallyMode);
       break;
     case 2:
       return true;
-    default:  // any other answer asks this menu again
+    default:  // any other answer asks this menu again: kept on purpose
       break;
   }
   return false;

@@ -25,7 +25,7 @@ void writeParticipantList(Console& console, const ParticipantTable& table) {
   write(console, "-------------------\n\n");
 }
 
-int changeParticipants(Console& console, ParticipantTable& table) {
+bool changeParticipants(Console& console, ParticipantTable& table) {
   writeParticipantList(console, table);
   const int joining = table.count + 1;
   int chosen = 0;
@@ -47,7 +47,7 @@ int changeParticipants(Console& console, ParticipantTable& table) {
   }
   pageBreak(console);
   writeParticipantList(console, table);
-  int answer = askNumber(console, "■□変更完了□■\n0:変更完了\n1:まだ変更点がある\n");
+  const bool done = askNumber(console, "■□変更完了□■\n0:変更完了\n1:まだ変更点がある\n") == 0;
   write(console, "\n");
-  return answer;
+  return done;
 }

@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/command_line.h"
+#include "app/console_job.h"
 #include "app/dialogue.h"
 #include "draw/generator.h"
 
@@ -30,37 +31,35 @@ constexpr std::string_view kHelp =
     "     引数が正しくないとき\n";
 
 // Writes a text that ends the program, as the dialogue writes its screens.
-int writeAndEnd(Console& console, std::string_view first, std::string_view rest = {}) {
-  try {
-    writeText(console, first);
-    writeText(console, rest);
-    flush(console);
-    return 0;
-  } catch (const OutputFailed& failure) {
-    reportFailure(console, failure.reason);
-    return 2;
-  }
+ExitStatus writeAndEnd(Console& console, std::string_view first, std::string_view rest = {}) {
+  writeText(console, first);
+  writeText(console, rest);
+  flush(console);
+  return ExitStatus::finished;
 }
 
 }  // namespace
 
-int runProgram(std::span<const char* const> args, Console& console, std::uint32_t clockSeed) {
-  if (!checkConverters(console)) {
-    return 2;
-  }
+ExitStatus runProgram(std::span<const char* const> args, Console& console,
+                      std::uint32_t clockSeed) {
   CommandLine line = parseCommandLine(args);
-  switch (line.action) {
-    case CommandLine::Action::help:
-      return writeAndEnd(console, kUsage, kHelp);
-    case CommandLine::Action::version:
-      return writeAndEnd(console, "zepiro " ZEPIRO_VERSION "\n");
-    case CommandLine::Action::usage:
-      reportFailure(console, line.problem);
-      writeErrorLine(console, kUsage);
-      return 2;
-    case CommandLine::Action::dialogue:
-      break;
+  if (line.action == CommandLine::Action::dialogue) {
+    SeededGenerator generator(line.seed.value_or(clockSeed));
+    return runDialogue(console, generator);
   }
-  SeededGenerator generator(line.seed.value_or(clockSeed));
-  return runDialogue(console, generator);
+  return runOnConsole(console, [&] {
+    switch (line.action) {
+      case CommandLine::Action::help:
+        return writeAndEnd(console, kUsage, kHelp);
+      case CommandLine::Action::version:
+        return writeAndEnd(console, "zepiro " ZEPIRO_VERSION "\n");
+      case CommandLine::Action::usage:
+        reportFailure(console, line.problem);
+        break;
+      case CommandLine::Action::dialogue:
+        break;
+    }
+    writeErrorLine(console, kUsage);
+    return ExitStatus::cannotWork;
+  });
 }

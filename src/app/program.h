@@ -3,12 +3,13 @@
 #include <cstdint>
 #include <span>
 
+#include "app/exit_status.h"
 #include "console/console.h"
 
 // Does what the command line asks and returns the exit status: the dialogue
 // (seeded with --seed N, else with `clockSeed`) and its status, the usage
-// text or the version with status 0, or on the error stream a line saying
-// what is wrong with the arguments and the usage line, with status 2. Status
-// 2 also when the console cannot be written or its converters cannot be
-// opened.
-int runProgram(std::span<const char* const> args, Console& console, std::uint32_t clockSeed);
+// text or the version with `finished`, or on the error stream a line saying
+// what is wrong with the arguments and the usage line, with `cannotWork`.
+// Also `cannotWork` when the console cannot be written or read, or its
+// converters cannot be opened.
+ExitStatus runProgram(std::span<const char* const> args, Console& console, std::uint32_t clockSeed);

@@ -205,29 +205,39 @@ bool scanWord(Console& console) {
   return whole;
 }
 
-// The word just read, as a name sees it: its UTF-8 text, and its width, the
-// bytes of its CP932 form as the converter makes them (so the limit and the
-// conversion never disagree: "¥" is one byte). An empty text if it is not
-// text that a name may hold: valid in the console's encoding, and in UTF-8
-// mode made only of characters CP932 can hold (so no invisible or
-// direction-changing character, nor one the tables cannot measure, reaches a
-// screen).
-struct WordText {
-  std::string_view text;
-  int width;
-};
+// What became of a word offered as a name.
+enum class Name { stored, notText, tooLong };
 
-WordText wordAsText(Console& console) {
+// Stores the word just read in `slot`, as UTF-8 with a closing NUL, if a name
+// may be it: text in the console's encoding, in UTF-8 mode made only of
+// characters CP932 can hold (so no invisible or direction-changing character,
+// nor one the tables cannot measure, reaches a screen), with no control
+// character, at most `maxWidth` bytes wide in the CP932 form the converter
+// makes (so the limit and the conversion never disagree: "¥" is one byte).
+// The word's UTF-8 form is looked at only in here: in CP932 mode it is in the
+// conversion buffer, which the next flush overwrites.
+Name storeName(Console& console, std::span<char> slot, int maxWidth) {
+  std::string_view text = console.token;
+  size_t width = console.token.size();
   if (console.encoding == Encoding::cp932) {
     if (!console.codec.toUtf8(console.token, console.converted)) {
-      return {};
+      return Name::notText;
     }
-    return {console.converted, static_cast<int>(console.token.size())};
+    text = console.converted;
+  } else if (!isValidUtf8(text) || !console.codec.toCp932(text, console.converted)) {
+    return Name::notText;
+  } else {
+    width = console.converted.size();
   }
-  if (!isValidUtf8(console.token) || !console.codec.toCp932(console.token, console.converted)) {
-    return {};
+  if (text.empty() || hasControlCharacter(text)) {
+    return Name::notText;
   }
-  return {console.token, static_cast<int>(console.converted.size())};
+  if (width > static_cast<size_t>(maxWidth) || text.size() >= slot.size()) {
+    return Name::tooLong;
+  }
+  std::memcpy(slot.data(), text.data(), text.size());
+  slot[text.size()] = '\0';
+  return Name::stored;
 }
 
 }  // namespace
@@ -278,18 +288,15 @@ void askWord(Console& console, std::span<char> slot, int maxWidth, std::string_v
              std::initializer_list<FormatArg> args) {
   startQuestion(console, prompt, args);
   for (;;) {
-    bool whole = scanWord(console);
-    const WordText word = whole ? wordAsText(console) : WordText{};
-    const std::string_view text = word.text;
-    if (whole && (text.empty() || hasControlCharacter(text))) {
+    Name name = scanWord(console) ? storeName(console, slot, maxWidth) : Name::tooLong;
+    if (name == Name::stored) {
+      return;
+    }
+    if (name == Name::notText) {
       refuse(console, "□使えない文字が含まれています\n");
-    } else if (!whole || word.width > maxWidth || text.size() >= slot.size()) {
+    } else {
       refuse(console, "□半角%d文字（全角%d文字）までで入力してください\n",
              {maxWidth, maxWidth / 2});
-    } else {
-      std::memcpy(slot.data(), text.data(), text.size());
-      slot[text.size()] = '\0';
-      return;
     }
   }
 }

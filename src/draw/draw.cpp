@@ -1,9 +1,16 @@
 #include "draw/draw.h"
 
+#include <cstdint>
+
 #include "console/format.h"
 #include "draw/feasibility.h"
 
 namespace {
+
+// A random number from 0 to `count` - 1.
+int below(Generator& generator, int count) {
+  return static_cast<int>(generator.next() % static_cast<std::uint32_t>(count));
+}
 
 // One attempt at a pairing: a class, a character of that class and a vehicle
 // of that class's kart or bike group, all counted from 1.
@@ -21,12 +28,12 @@ struct Attempt {
 // kart quota gives a kart, so with races left r and quota q a kart comes with
 // odds q/r.
 Attempt drawAttempt(Generator& generator, int racesLeft, int& kartQuota, bool oneRace) {
-  int cls = generator.next() % CharacterRoster::kGroups;
-  int slot = generator.next() % racesLeft + 1;
-  int character = generator.next() % CharacterRoster::kEntries;
-  int vehicle = generator.next() % VehicleRoster::kEntries;
+  int cls = below(generator, CharacterRoster::kGroups);
+  int slot = below(generator, racesLeft) + 1;
+  int character = below(generator, CharacterRoster::kEntries);
+  int vehicle = below(generator, VehicleRoster::kEntries);
   if (oneRace) {
-    slot = generator.next() % 4;
+    slot = below(generator, 4);
     kartQuota = 1;
   }
   bool kart = slot <= kartQuota;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "console/console.h"
+#include "draw/characters_and_vehicles.h"
 #include "draw/generator.h"
-#include "draw/rosters.h"
 #include "participants/participant_table.h"
 
 // Writes, between two dashed lines, one character and one vehicle of the same

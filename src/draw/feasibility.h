@@ -1,6 +1,6 @@
 #pragma once
 
-#include "draw/rosters.h"
+#include "draw/characters_and_vehicles.h"
 
 // Whether the bans leave the draw anything to hand out. A kart pairing is
 // possible when some class has an allowed character and an allowed entry in

@@ -7,8 +7,8 @@
 class Generator {
  public:
   virtual ~Generator() = default;
-  // The next random number, never negative.
-  virtual int next() = 0;
+  // The next random number.
+  virtual std::uint32_t next() = 0;
 };
 
 // A generator started from a given seed, so a run can be repeated: the same
@@ -16,7 +16,7 @@ class Generator {
 class SeededGenerator : public Generator {
  public:
   explicit SeededGenerator(std::uint32_t seed);
-  int next() override;
+  std::uint32_t next() override;
 
  private:
   std::uint64_t state_;

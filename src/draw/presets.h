@@ -1,15 +1,35 @@
 #pragma once
 
-#include "draw/rosters.h"
+#include <array>
+#include <span>
 
-// The ready-made ban sets offered on the two editor screens.
+// The ready-made ban sets an editor screen offers, chosen by number.
 
-// Applies vehicle preset 7-`preset`: 1 to 4 ban a few named vehicles, 5 bans
-// every bike, 6 every kart, 7 allows all vehicles and 8 bans all. Presets 1
-// to 6 only ban; they never allow an entry. Any other number does nothing.
-void applyVehiclePreset(VehicleRoster& vehicles, int preset);
+// A group and an entry in it, both counted from 1; kWholeGroup in place of
+// the entry stands for every entry of the group.
+struct EntryNumber {
+  int group;
+  int entry;
+};
+inline constexpr int kWholeGroup = 0;
 
-// Applies character preset 4-`preset`: 1 to 3 ban the two other classes than
-// light, medium or heavy (leaving the chosen class as it was), 4 allows all
-// characters and 5 bans all. Any other number does nothing.
-void applyCharacterPreset(CharacterRoster& characters, int preset);
+// What one preset bans, on top of the bans already set; {0, 0} ends the list.
+using BanList = std::array<EntryNumber, 8>;
+
+// The ban lists of the vehicle screen (7-1 to 7-6) and the character screen
+// (4-1 to 4-3).
+extern const std::array<BanList, 6> kVehicleBans;
+extern const std::array<BanList, 3> kCharacterBans;
+
+// A screen's presets: `bans` are numbers 1, 2 and so on, which only ban;
+// `allowAll` allows every entry and `banAll` bans every entry.
+struct Presets {
+  std::span<const BanList> bans;
+  int allowAll;
+  int banAll;
+};
+
+// Applies preset number `preset` to the roster; a number that is none of the
+// presets does nothing.
+template <typename R>
+void applyPreset(R& roster, const Presets& presets, int preset);

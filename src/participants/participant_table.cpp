@@ -1,14 +1,18 @@
 #include "participants/participant_table.h"
 
-#include <cstring>
+#include <algorithm>
 
 std::array<NameSlot, kMaxParticipants> ParticipantTable::startingNames() {
   std::array<NameSlot, kMaxParticipants> names{};
-  constexpr std::string_view kNewcomer = "新規";
-  for (int i = 0; i < 12; ++i) {
-    std::memcpy(names[i].data(), kNewcomer.data(), kNewcomer.size());
+  for (size_t i = 0; i < 12; ++i) {
+    setName(names[i], "新規");
   }
   return names;
+}
+
+void setName(NameSlot& slot, std::string_view name) {
+  slot.fill('\0');
+  name.copy(slot.data(), std::min(name.size(), slot.size() - 1));
 }
 
 std::string_view nameAt(const ParticipantTable& table, int index) {

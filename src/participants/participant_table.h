@@ -26,6 +26,10 @@ struct ParticipantTable {
   static std::array<NameSlot, kMaxParticipants> startingNames();
 };
 
+// Puts `name` (UTF-8) in `slot` with its closing NUL, and clears the rest;
+// the bytes that do not fit are left out.
+void setName(NameSlot& slot, std::string_view name);
+
 // The name of participant `index + 1`.
 std::string_view nameAt(const ParticipantTable& table, int index);
 

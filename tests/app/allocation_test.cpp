@@ -8,23 +8,17 @@
 #include <cstdlib>
 #include <new>
 #include <sstream>
-#include <streambuf>
 #include <string>
 
 #include "app/dialogue.h"
 #include "console/console.h"
 #include "support/dialogue_runner.h"
+#include "support/null_buffer.h"
 
 namespace {
 
 bool counting = false;
 long allocations = 0;
-
-class NullBuffer : public std::streambuf {
- protected:
-  std::streamsize xsputn(const char* /*text*/, std::streamsize count) override { return count; }
-  int overflow(int c) override { return traits_type::not_eof(c); }
-};
 
 }  // namespace
 
@@ -57,8 +51,8 @@ TEST(Allocation, AWholeSessionAllocatesNothingAfterTheConsoleIsBuilt) {
   Console console(in, out, Encoding::utf8);
   SeededGenerator generator(1);
   counting = true;
-  int status = runDialogue(console, generator);
+  ExitStatus status = runDialogue(console, generator);
   counting = false;
-  EXPECT_EQ(status, 0);
+  EXPECT_EQ(status, ExitStatus::finished);
   EXPECT_EQ(allocations, 0);
 }

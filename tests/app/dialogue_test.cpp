@@ -10,44 +10,24 @@
 #include <vector>
 
 #include "console/console.h"
-#include "draw/rosters.h"
 #include "support/dialogue_runner.h"
+#include "support/expected_screens.h"
+#include "support/pairing_lines.h"
 
 namespace {
 
 const std::string PB = kPageBreak;
-const std::string kTitle =
-    "- ゼピロレースソフトウェア  -\n\n"
-    "□モード選択(0:ランダムキャラマシン抽選,1:大会用ポイント集計,2:更新履歴):";
-const std::string kHistory =
-    "\n更新履歴\n----------------------------------------------\nver2.2　7/30\n"
-    "抽選機能において、キャラの縛りが自由に選択できるようになった\nver2.1　7/27\n"
-    "得点計算機能において各レースの小計を表示するようにした\nver2.0　7/27\n"
-    "一から一新！抽選機能において、マシンの縛りが自由にできるようになった\n"
-    "得点計算機能において、ポイントが高い順にソートしてくれるようにした\nver1.1　7/3\n"
-    "抽選機能において、抽選終了後、参加者や参加人数を変更できるようにした\nver1.0\n"
-    "とりあえず公開、抽選機能と得点計算機能を実装\n"
-    "----------------------------------------------\n\n";
-const std::string kAfterDraw =
-    "■□キャラ・マシン抽選終了□■\n0:同条件で繰り返す\n1:縛りキャラ・マシンを変える\n"
-    "2:参加者を変える\n3:最初から\n4:大会用得点計算へ\n5:終了する\n";
-const std::string kAfterTally = "■□計算終了□■\n0:マシン抽選へ\n1:最初から\n2:終了する\n:";
-const std::string kCounts = "\n□参加人数:□レース数:\n";
-const std::string kDrawEntry = "\n\n-= ランダムキャラ・マシン抽選 =-\n\n" + kCounts;
-const std::string kTallyEntry = "\n\n-= 大会用ポイント集計 =-\n\n" + kCounts;
+const std::string kCounts = "\n" + kPeoplePrompt + kRacesPrompt + "\n";
+const std::string kDrawEntry = kDrawHeader + kCounts;
+const std::string kTallyEntry = kTallyHeader + kCounts;
 // The restriction editor's first question, answered 2 (no bans changed).
-const std::string kEditorLeft = "\n(0:マシン縛りを設定 1:キャラ縛りを設定 2:縛りなし):" + PB + PB;
-const std::string kDone = "■□変更完了□■\n0:変更完了\n1:まだ変更点がある\n";
-const std::string kResultsHead = "\n計算結果\n------------------------------------\n■○○杯　結果\n";
-const std::string kResultsTail =
-    "------------------------------------\n"
-    "※そのままコピペするとずれまくってるので各自調整してください\n";
+const std::string kEditorLeft = kEditorQuestion + PB + PB;
 
 // The name prompts for participants 1 to `count`.
 std::string namePrompts(int count) {
   std::string prompts;
   for (int i = 1; i <= count; ++i) {
-    prompts += "□" + std::to_string(i) + "人目の名前:";
+    prompts += namePrompt(i);
   }
   return prompts;
 }
@@ -57,7 +37,7 @@ std::string scoreQuestions(std::initializer_list<const char*> names, int races) 
   std::string questions;
   for (const char* name : names) {
     for (int r = 1; r <= races; ++r) {
-      questions += std::string(name) + "さんの第" + std::to_string(r) + "レースの得点を入力:";
+      questions += scoreQuestion(name, r);
     }
   }
   return questions;
@@ -68,20 +48,11 @@ std::string results(const std::string& lines) {
   return PB + kResultsHead + lines + kResultsTail;
 }
 
-std::string participantList(std::initializer_list<const char*> names) {
-  std::string list = "-------------------\n";
-  int i = 1;
-  for (const char* name : names) {
-    list += std::to_string(i++) + "人目 " + name + "\n";
-  }
-  return list + "-------------------\n\n";
-}
-
 // The draw as the default generator, which always answers 0, makes it: the
 // first light character on the first light kart while karts are owed, then on
 // the first light bike.
 std::string zeroDraw(std::initializer_list<const char*> names, int races) {
-  std::string text = "\n-----------------------------\n";
+  std::string text = kDrawOpen;
   for (const char* name : names) {
     if (races == 1) {
       text += std::string(" ") + name + ":  チビポロンタ / ベーシック・マシーンS\n";
@@ -93,11 +64,19 @@ std::string zeroDraw(std::initializer_list<const char*> names, int races) {
               (r <= (races + 1) / 2 ? "ベーシック・マシーンS\n" : "ベーシック・ライダーS\n");
     }
   }
-  return text + "-----------------------------\n\n";
+  return text + kDrawClose;
 }
 
-std::string leaveQuestion(int joining) {
-  return "□何人目の人が抜けた？(人数が増える場合," + std::to_string(joining) + "):";
+// Runs `script` as typed in UTF-8 and, converted, in CP932: expects the CP932
+// run to write the CP932 form of the same screens and both to finish.
+// Returns the UTF-8 run.
+Transcript expectTheSameInCp932(const std::string& script) {
+  Transcript utf8 = runScript(script);
+  Transcript cp932 = runScript(toCp932(script), Encoding::cp932);
+  EXPECT_EQ(cp932.output, toCp932(utf8.output));
+  EXPECT_EQ(cp932.status, ExitStatus::finished);
+  EXPECT_EQ(utf8.status, ExitStatus::finished);
+  return utf8;
 }
 
 }  // namespace
@@ -106,14 +85,14 @@ TEST(Dialogue, HistoryIsFollowedDirectlyByTheTitleMenu) {
   Transcript t = runScript("2\n2\n");
   EXPECT_EQ(t.output,
             kTitle + times(4, PB) + kHistory + kTitle + times(4, PB) + kHistory + kTitle + "\n");
-  EXPECT_EQ(t.status, 1);  // the input ran out
+  EXPECT_EQ(t.status, ExitStatus::inputEnded);  // the input ran out
 }
 
 TEST(Dialogue, DrawEntryLeadsToTheAfterDrawMenuAndFiveEnds) {
   Transcript t = runScript("0\n2 2\nA B\n2\n5\n");
   EXPECT_EQ(t.output, kTitle + PB + kDrawEntry + namePrompts(2) + PB + kEditorLeft +
                           zeroDraw({"A", "B"}, 2) + kAfterDraw);
-  EXPECT_EQ(t.status, 0);
+  EXPECT_EQ(t.status, ExitStatus::finished);
 }
 
 TEST(Dialogue, AfterDrawRepeatAnswersComeBackToTheMenu) {
@@ -122,7 +101,7 @@ TEST(Dialogue, AfterDrawRepeatAnswersComeBackToTheMenu) {
   std::string draw = zeroDraw({"A"}, 1) + kAfterDraw;
   EXPECT_EQ(t.output, kTitle + PB + kDrawEntry + namePrompts(1) + PB + kEditorLeft + draw +
                           times(2, times(4, PB) + draw) + times(4, PB) + kEditorLeft + draw);
-  EXPECT_EQ(t.status, 0);
+  EXPECT_EQ(t.status, ExitStatus::finished);
 }
 
 TEST(Dialogue, SwitchingJobsStartsANewEntryEachTime) {
@@ -141,7 +120,7 @@ TEST(Dialogue, SwitchingJobsStartsANewEntryEachTime) {
   expected += PB + kDrawEntry + PB + kEditorLeft + zeroDraw({}, 0) + kAfterDraw;  // 0: nobody
   expected += times(3, PB) + kTallyEntry + times(3, PB) + results("") + kAfterTally;
   EXPECT_EQ(t.output, expected);
-  EXPECT_EQ(t.status, 0);
+  EXPECT_EQ(t.status, ExitStatus::finished);
 }
 
 TEST(Dialogue, DrawAgainGivesFreshPairingsAndAChangeIsDrawnNext) {
@@ -152,21 +131,18 @@ TEST(Dialogue, DrawAgainGivesFreshPairingsAndAChangeIsDrawnNext) {
   const std::string mediumBike = ":  ドラッピ / ベーシック・ライダーM\n";
   const std::string lightBike = ":  チビミルフィ / ホワイトヘロン\n";
   const std::string lightKart = ":  チビミルフィ / スイスイフロート\n";
-  const std::string open = "\n-----------------------------\n";
-  const std::string close = "-----------------------------\n\n";
   std::string expected = kTitle + PB + kDrawEntry + namePrompts(2) + PB + kEditorLeft;
-  expected += open + "A:\n1" + heavyKart + "2" + mediumBike + "B:\n1" + lightBike + "2" +
-              heavyKart + close + kAfterDraw;
+  expected += kDrawOpen + "A:\n1" + heavyKart + "2" + mediumBike + "B:\n1" + lightBike + "2" +
+              heavyKart + kDrawClose + kAfterDraw;
   expected += times(4, PB);  // 0: the same again, with the next numbers
-  expected += open + "A:\n1" + mediumBike + "2" + lightKart + "B:\n1" + heavyKart + "2" +
-              mediumBike + close + kAfterDraw;
-  expected += PB + participantList({"A", "B"}) + leaveQuestion(3) +
-              "□新たに参加する人を入力:" + PB + participantList({"A", "B", "C"}) + kDone + "\n" +
-              times(3, PB);
-  expected += open + "A:\n1" + lightBike + "2" + heavyKart + "B:\n1" + mediumBike + "2" +
-              lightKart + "C:\n1" + heavyKart + "2" + mediumBike + close + kAfterDraw;
+  expected += kDrawOpen + "A:\n1" + mediumBike + "2" + lightKart + "B:\n1" + heavyKart + "2" +
+              mediumBike + kDrawClose + kAfterDraw;
+  expected += PB + participantList({"A", "B"}) + leaveQuestion(3) + kJoinPrompt + PB +
+              participantList({"A", "B", "C"}) + kDone + "\n" + times(3, PB);
+  expected += kDrawOpen + "A:\n1" + lightBike + "2" + heavyKart + "B:\n1" + mediumBike + "2" +
+              lightKart + "C:\n1" + heavyKart + "2" + mediumBike + kDrawClose + kAfterDraw;
   EXPECT_EQ(t.output, expected);
-  EXPECT_EQ(t.status, 0);
+  EXPECT_EQ(t.status, ExitStatus::finished);
   EXPECT_EQ(generator.used(), 56u);  // 14 races, 4 numbers each
 }
 
@@ -177,7 +153,7 @@ TEST(Dialogue, TitleNumberOutsideTheMenuStillEntersParticipants) {
   EXPECT_EQ(t.output, kTitle + PB + kTallyEntry + namePrompts(1) + times(3, PB) + kTitle +
                           times(4, PB) + scoreQuestions({"A"}, 1) +
                           results(" 1st　[ 4]   4pts　A\n") + kAfterTally);
-  EXPECT_EQ(t.status, 0);
+  EXPECT_EQ(t.status, ExitStatus::finished);
 }
 
 TEST(Dialogue, ChangeScreenLetsParticipantsLeaveAndJoin) {
@@ -188,52 +164,43 @@ TEST(Dialogue, ChangeScreenLetsParticipantsLeaveAndJoin) {
                           participantList({"A", "C"}) + kDone + "\n" +
                           // 1: the change screen again on the next pass
                           times(4, PB) + participantList({"A", "C"}) + leaveQuestion(3) +
-                          "□新たに参加する人を入力:" + PB + participantList({"A", "C", "D"}) +
-                          kDone + "\n" + times(3, PB) + zeroDraw({"A", "C", "D"}, 1) + kAfterDraw);
-  EXPECT_EQ(t.status, 0);
+                          kJoinPrompt + PB + participantList({"A", "C", "D"}) + kDone + "\n" +
+                          times(3, PB) + zeroDraw({"A", "C", "D"}, 1) + kAfterDraw);
+  EXPECT_EQ(t.status, ExitStatus::finished);
 }
 
 TEST(Dialogue, CountsOutsideTheJobsLimitsAreAskedAgain) {
   Transcript t = runScript("1\n13\n2 0\n10\n9\nA B\n" + times(9, "1 ") + times(9, "2 ") + "\n2\n");
-  std::string people = "□参加人数:";
-  std::string races = "□レース数:";
-  EXPECT_EQ(t.output, kTitle + PB + "\n\n-= 大会用ポイント集計 =-\n\n\n" + people +
-                          "□0から12までの数字で入力してください\n" + people + races +
-                          "□1から9までの数字で入力してください\n" + races +
-                          "□1から9までの数字で入力してください\n" + races + "\n" + namePrompts(2) +
-                          times(3, PB) + scoreQuestions({"A", "B"}, 9) +
+  const std::string& people = kPeoplePrompt;
+  const std::string& races = kRacesPrompt;
+  EXPECT_EQ(t.output, kTitle + PB + kTallyHeader + "\n" + people + outOfRange(0, 12) + people +
+                          races + outOfRange(1, 9) + races + outOfRange(1, 9) + races + "\n" +
+                          namePrompts(2) + times(3, PB) + scoreQuestions({"A", "B"}, 9) +
                           results(" 1st　[ 2+ 2+ 2+ 2+ 2+ 2+ 2+ 2+ 2]  18pts　B\n"
                                   " 2nd　[ 1+ 1+ 1+ 1+ 1+ 1+ 1+ 1+ 1]   9pts　A\n") +
                           kAfterTally);
 
   Transcript draw = runScript("0\n16\n15 100\n0\n" + times(15, "x ") + "\n2\n5\n");
-  EXPECT_NE(draw.output.find("□0から15までの数字で入力してください\n□参加人数:"),
-            std::string::npos);
-  EXPECT_NE(draw.output.find("□0から99までの数字で入力してください\n□レース数:"),
-            std::string::npos);
-  EXPECT_EQ(draw.status, 0);
+  EXPECT_NE(draw.output.find(outOfRange(0, 15) + kPeoplePrompt), std::string::npos);
+  EXPECT_NE(draw.output.find(outOfRange(0, 99) + kRacesPrompt), std::string::npos);
+  EXPECT_EQ(draw.status, ExitStatus::finished);
 }
 
 TEST(Dialogue, ChangeScreenRefusesNumbersOutsideTheListAndAJoinBeyondFifteen) {
   Transcript t = runScript("0\n15 1\n" + times(15, "x ") + "\n2\n2\n0\n16 9\n17\n1\n0\n5\n");
   std::string question = leaveQuestion(16);
-  EXPECT_NE(t.output.find(question + "□1から16までの数字で入力してください\n" + question +
-                          "□参加者は15人までです\n" + question +
-                          "□1から16までの数字で入力してください\n" + question + PB),
+  EXPECT_NE(t.output.find(question + outOfRange(1, 16) + question + "□参加者は15人までです\n" +
+                          question + outOfRange(1, 16) + question + PB),
             std::string::npos);
   EXPECT_NE(t.output.find("14人目 x\n-------------------\n\n" + kDone), std::string::npos);
-  EXPECT_EQ(t.status, 0);
+  EXPECT_EQ(t.status, ExitStatus::finished);
 }
 
 TEST(Dialogue, Cp932ModeWritesTheCp932FormOfEveryScreen) {
   const std::string script =
       "2\n0\n3 1\nゼピロ ﾐｻｲﾙ 名　前\n2\n2\n1\n0\n4\n1 9\nＡＢＣＤＥＦ\nＡＢＣＤＥ\n"
       "1 2 3 4 5 6 7 8 9\n3\n2\n";
-  Transcript utf8 = runScript(script);
-  Transcript cp932 = runScript(toCp932(script), Encoding::cp932);
-  EXPECT_EQ(cp932.output, toCp932(utf8.output));
-  EXPECT_EQ(cp932.status, 0);
-  EXPECT_EQ(utf8.status, 0);
+  Transcript utf8 = expectTheSameInCp932(script);
   EXPECT_NE(utf8.output.find(participantList({"ﾐｻｲﾙ", "名　前"})), std::string::npos);
 }
 
@@ -241,12 +208,12 @@ TEST(Dialogue, EndOfInputEndsWithStatusOneOnAFreshLine) {
   for (const char* script :
        {"", "0\n", "0\n2 2\nA", "0\n1 1\nA\n2\n2\n", "0\n1 1\nA\n0\n", "1\n1 1\nA\n9\n"}) {
     Transcript t = runScript(script);
-    EXPECT_EQ(t.status, 1) << script;
+    EXPECT_EQ(t.status, ExitStatus::inputEnded) << script;
     EXPECT_EQ(t.output.back(), '\n') << script;
   }
   // Refused input at the end does not loop: it ends too.
-  EXPECT_EQ(runScript("0\nx").status, 1);
-  EXPECT_EQ(runScript("0\n1 1\n\x01").status, 1);
+  EXPECT_EQ(runScript("0\nx").status, ExitStatus::inputEnded);
+  EXPECT_EQ(runScript("0\n1 1\n\x01").status, ExitStatus::inputEnded);
 }
 
 namespace {
@@ -290,11 +257,11 @@ TEST(Dialogue, OutputThatCannotBeWrittenEndsWithStatusTwoAndReadsNoMore) {
       std::ostringstream err;
       Console console(in, out, err, encoding);
       ReplayGenerator generator({0});
-      EXPECT_EQ(runDialogue(console, generator), 2) << room;
+      EXPECT_EQ(runDialogue(console, generator), ExitStatus::cannotWork) << room;
       ASSERT_GE(sink.readAtFailure, 0) << room;
       EXPECT_EQ(in.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in), sink.readAtFailure)
           << "input read after the failure, room " << room;
-      std::string expected = "zepiro: 出力に書き込めません: ";
+      std::string expected = kOutputFailed;
       if (encoding == Encoding::cp932) {
         expected = toCp932(expected);
       }
@@ -320,7 +287,7 @@ TEST(Dialogue, AMissingConverterEndsWithStatusTwoBeforeAnythingIsWritten) {
     std::ostringstream err;
     Console console(in, out, err, encoding, openNoConverter);
     ReplayGenerator generator({0});
-    EXPECT_EQ(runDialogue(console, generator), 2);
+    EXPECT_EQ(runDialogue(console, generator), ExitStatus::cannotWork);
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(in.tellg(), 0);
     EXPECT_EQ(err.str(),
@@ -346,7 +313,7 @@ TEST(Dialogue, BansLastAcrossStartingOverAndSwitchingJobs) {
   ASSERT_NE(second, std::string::npos);
   EXPECT_NE(t.output.rfind(kAfterDraw + times(4, PB) + kEditorLeft.substr(0, 20)),
             std::string::npos);
-  EXPECT_EQ(t.status, 0);
+  EXPECT_EQ(t.status, ExitStatus::finished);
 }
 
 TEST(Dialogue, TallyWritesTheRankedTableAndItsMenuFollows) {
@@ -361,17 +328,13 @@ TEST(Dialogue, TallyWritesTheRankedTableAndItsMenuFollows) {
                           kAfterTally +                 // 9: only the menu again
                           times(4, PB) + kAfterTally +  // 1: a new tally
                           PB + kTallyEntry + times(3, PB) + results("") + kAfterTally);
-  EXPECT_EQ(t.status, 0);
+  EXPECT_EQ(t.status, ExitStatus::finished);
 }
 
 TEST(Dialogue, TallyInCp932WritesTheCp932FormOfTheSameScreens) {
   const std::string script =
       "1\n3 2\nゼピロ ﾐｻｲﾙ 名　前\n-3 x\n5\n2000000000 2000000000\n1 1\n7\n2\n";
-  Transcript utf8 = runScript(script);
-  Transcript cp932 = runScript(toCp932(script), Encoding::cp932);
-  EXPECT_EQ(cp932.output, toCp932(utf8.output));
-  EXPECT_EQ(cp932.status, 0);
-  EXPECT_EQ(utf8.status, 0);
+  Transcript utf8 = expectTheSameInCp932(script);
   // "x" is refused and its line dropped, so ゼピロ's scores are -3 and 5.
   EXPECT_NE(utf8.output.find(results(" 1st　[2000000000+2000000000] 4000000000pts　ﾐｻｲﾙ\n"
                                      " 2nd　[-3+ 5]   2pts　ゼピロ\n"
@@ -382,41 +345,15 @@ TEST(Dialogue, TallyInCp932WritesTheCp932FormOfTheSameScreens) {
 
 namespace {
 
-struct Drawn {
-  int characterClass;
-  int vehicleGroup;
-  int vehicleEntry;
-};
-
-// Every pairing line of a transcript ("1:  name /vehicle"), located in the rosters.
-std::vector<Drawn> pairingsIn(const std::string& output) {
-  const CharacterRoster characters = startingCharacterRoster();
-  const VehicleRoster vehicles = startingVehicleRoster();
-  std::vector<Drawn> found;
+// Every pairing line of a transcript ("1:  name /vehicle").
+std::vector<Pairing> pairingsIn(const std::string& output) {
+  std::vector<Pairing> found;
   std::istringstream lines(output);
   for (std::string line; std::getline(lines, line);) {
-    size_t colon = line.find(": ");
-    size_t slash = line.find(" /");
-    if (colon == std::string::npos || slash == std::string::npos || line.find("-") == 0) {
-      continue;
+    std::optional<Pairing> pairing = pairingOn(line);
+    if (pairing && line.find('-') != 0) {
+      found.push_back(*pairing);
     }
-    std::string character = line.substr(colon + 2, slash - colon - 2);
-    std::string vehicle = line.substr(slash + 2);
-    Drawn d{0, 0, 0};
-    for (int c = 1; c <= 3; ++c) {
-      for (int e = 1; e <= 8; ++e) {
-        d.characterClass = entryText(characters, c, e) == character ? c : d.characterClass;
-      }
-    }
-    for (int g = 1; g <= 6; ++g) {
-      for (int e = 1; e <= 6; ++e) {
-        if (entryText(vehicles, g, e) == vehicle) {
-          d.vehicleGroup = g;
-          d.vehicleEntry = e;
-        }
-      }
-    }
-    found.push_back(d);
   }
   return found;
 }
@@ -429,22 +366,22 @@ TEST(Dialogue, EveryDrawHonoursTheBansSetInTheEditor) {
   std::string script =
       "0\n3 9\nA B C\n0\n7-3\n0\n" + times(39, "0\n") + "1\n1\n4-3\n0\n" + times(39, "0\n") + "5\n";
   Transcript t = runScript(script, generator);
-  ASSERT_EQ(t.status, 0);
+  ASSERT_EQ(t.status, ExitStatus::finished);
   size_t split = t.output.rfind("□キャラの縛り選択");  // the second visit's only screen
-  std::vector<Drawn> before = pairingsIn(t.output.substr(0, split));
-  std::vector<Drawn> after = pairingsIn(t.output.substr(split));
+  std::vector<Pairing> before = pairingsIn(t.output.substr(0, split));
+  std::vector<Pairing> after = pairingsIn(t.output.substr(split));
   ASSERT_EQ(before.size(), 40u * 27u);
   ASSERT_EQ(after.size(), 40u * 27u);
   const std::set<std::pair<int, int>> banned = {{4, 2}, {5, 2}, {6, 2}, {1, 3},
                                                 {4, 5}, {5, 6}, {5, 5}};
-  for (const Drawn& d : before) {
-    ASSERT_NE(d.vehicleGroup, 0);
-    EXPECT_EQ(banned.count({d.vehicleGroup, d.vehicleEntry}), 0u);
-    EXPECT_TRUE(d.vehicleGroup == d.characterClass || d.vehicleGroup == d.characterClass + 3);
+  for (const Pairing& d : before) {
+    ASSERT_NE(d.group, 0);
+    EXPECT_EQ(banned.count({d.group, d.vehicle}), 0u);
+    EXPECT_TRUE(d.group == d.cls || d.group == d.cls + 3);
   }
-  for (const Drawn& d : after) {
-    EXPECT_EQ(d.characterClass, 3);
-    EXPECT_TRUE(d.vehicleGroup == 3 || d.vehicleGroup == 6);
-    EXPECT_EQ(banned.count({d.vehicleGroup, d.vehicleEntry}), 0u);
+  for (const Pairing& d : after) {
+    EXPECT_EQ(d.cls, 3);
+    EXPECT_TRUE(d.group == 3 || d.group == 6);
+    EXPECT_EQ(banned.count({d.group, d.vehicle}), 0u);
   }
 }

@@ -20,6 +20,9 @@
 #include <thread>
 #include <vector>
 
+#include "app/exit_status.h"
+#include "support/expected_screens.h"
+
 namespace {
 
 class Terminal {
@@ -93,13 +96,13 @@ class Terminal {
   }
 
   // Waits for the program to end and returns its exit status.
-  int exitStatus() {
+  ExitStatus exitStatus() {
     int status = 0;
     for (int i = 0; i < 500 && waitpid(pid_, &status, WNOHANG) == 0; ++i) {
       usleep(10000);
     }
     exited_ = true;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return static_cast<ExitStatus>(WIFEXITED(status) ? WEXITSTATUS(status) : -1);
   }
 
  private:
@@ -119,7 +122,7 @@ enum class Output { pipe, full, closed, pipeWithoutReader };
 enum class Input { text, directory, closed };
 
 struct PipedRun {
-  int status;  // the exit status, or -signal when a signal ended it
+  ExitStatus status;  // the exit status, or -signal when a signal ended it
   std::string out;
   std::string err;
 };
@@ -146,7 +149,7 @@ PipedRun runPiped(std::vector<const char*> args, const std::string& input, Outpu
   int outPipe[2];
   int errPipe[2];
   if (pipe(outPipe) != 0 || pipe(errPipe) != 0) {
-    return {-1, "", "no pipe"};
+    return {static_cast<ExitStatus>(-1), "", "no pipe"};
   }
   if (output == Output::pipeWithoutReader) {
     close(outPipe[0]);
@@ -180,7 +183,7 @@ PipedRun runPiped(std::vector<const char*> args, const std::string& input, Outpu
   run.err = readAll(errPipe[0]);
   int status = 0;
   waitpid(pid, &status, 0);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+  run.status = static_cast<ExitStatus>(WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status));
   return run;
 }
 
@@ -193,11 +196,11 @@ TEST(Terminal, EveryPromptIsShownBeforeTheProgramWaits) {
   ASSERT_TRUE(t.waitFor("とりあえず公開"));
   ASSERT_TRUE(t.waitFor(kTitlePrompt));
   t.type("0\n");
-  ASSERT_TRUE(t.waitFor("□参加人数:"));
+  ASSERT_TRUE(t.waitFor(kPeoplePrompt));
   t.type("1\n");
-  ASSERT_TRUE(t.waitFor("□レース数:"));
+  ASSERT_TRUE(t.waitFor(kRacesPrompt));
   t.type("2\n");
-  ASSERT_TRUE(t.waitFor("□1人目の名前:"));
+  ASSERT_TRUE(t.waitFor(namePrompt(1)));
   t.type("ゼピロ\n");
   ASSERT_TRUE(t.waitFor("2:縛りなし):"));
   t.type("2\n");
@@ -206,14 +209,14 @@ TEST(Terminal, EveryPromptIsShownBeforeTheProgramWaits) {
   ASSERT_TRUE(t.waitFor("□数字で入力してください"));
   ASSERT_TRUE(t.waitFor("5:終了する"));
   t.type("5\n");
-  EXPECT_EQ(t.exitStatus(), 0);
+  EXPECT_EQ(t.exitStatus(), ExitStatus::finished);
 }
 
 TEST(Terminal, EndOfInputEndsWithStatusOne) {
   Terminal t;
   ASSERT_TRUE(t.waitFor(kTitlePrompt));
   t.type("\x04");  // Ctrl-D at the start of a line
-  EXPECT_EQ(t.exitStatus(), 1);
+  EXPECT_EQ(t.exitStatus(), ExitStatus::inputEnded);
 }
 
 TEST(Terminal, WaitingAtAPromptUsesNoProcessorTimeEvenOnANonBlockingTerminal) {
@@ -223,7 +226,7 @@ TEST(Terminal, WaitingAtAPromptUsesNoProcessorTimeEvenOnANonBlockingTerminal) {
   std::this_thread::sleep_for(std::chrono::seconds(1));
   EXPECT_LE(t.cpuTicks() - before, 2);  // at most 20 ms of a second spent waiting
   t.type("0\n");
-  ASSERT_TRUE(t.waitFor("□参加人数:"));
+  ASSERT_TRUE(t.waitFor(kPeoplePrompt));
   before = t.cpuTicks();
   std::this_thread::sleep_for(std::chrono::seconds(1));
   EXPECT_LE(t.cpuTicks() - before, 2);
@@ -233,7 +236,7 @@ TEST(Terminal, AWriteThatFailsOnALineBufferedTerminalEndsWithStatusTwo) {
   Terminal t([] { signal(SIGHUP, SIG_IGN); });
   ASSERT_TRUE(t.waitFor(kTitlePrompt));
   t.hangUp();  // the input ends, and the final line end cannot be written
-  EXPECT_EQ(t.exitStatus(), 2);
+  EXPECT_EQ(t.exitStatus(), ExitStatus::cannotWork);
 }
 
 TEST(Piped, InputThatCannotBeReadEndsWithStatusTwoAndSaysWhy) {
@@ -241,14 +244,14 @@ TEST(Piped, InputThatCannotBeReadEndsWithStatusTwoAndSaysWhy) {
                                                  {Input::closed, "Bad file descriptor"}};
   for (const auto& [from, reason] : cases) {
     PipedRun run = runPiped({}, "", Output::pipe, from);
-    EXPECT_EQ(run.status, 2) << reason;
+    EXPECT_EQ(run.status, ExitStatus::cannotWork) << reason;
     EXPECT_EQ(run.err, "zepiro: 入力を読めません: " + reason + "\n");
   }
 }
 
 TEST(Piped, OutputThatCannotBeWrittenEndsWithStatusTwoAndSaysWhy) {
   const std::string tally = "1\n2 1\nA B\n10\n20\n2\n";
-  EXPECT_EQ(runPiped({}, tally, Output::pipe).status, 0);
+  EXPECT_EQ(runPiped({}, tally, Output::pipe).status, ExitStatus::finished);
   const std::pair<Output, const char*> cases[] = {
       {Output::full, "No space left on device"},
       {Output::closed, "Bad file descriptor"},
@@ -256,12 +259,12 @@ TEST(Piped, OutputThatCannotBeWrittenEndsWithStatusTwoAndSaysWhy) {
   };
   for (auto [output, reason] : cases) {
     PipedRun run = runPiped({}, tally, output);
-    EXPECT_EQ(run.status, 2) << reason;
-    EXPECT_EQ(run.err, std::string("zepiro: 出力に書き込めません: ") + reason + "\n");
+    EXPECT_EQ(run.status, ExitStatus::cannotWork) << reason;
+    EXPECT_EQ(run.err, kOutputFailed + reason + "\n");
   }
   // Answers that would go on for ever do not: the first write fails.
   EXPECT_EQ(runPiped({}, "0\n1 1\nA\n2\n" + std::string(200000, '0') + "\n", Output::full).status,
-            2);
+            ExitStatus::cannotWork);
 }
 
 TEST(Piped, TheSameSeedGivesTheSameDrawsAndAnotherSeedOthers) {
@@ -269,8 +272,8 @@ TEST(Piped, TheSameSeedGivesTheSameDrawsAndAnotherSeedOthers) {
   PipedRun first = runPiped({"--seed", "12345"}, draws, Output::pipe);
   PipedRun again = runPiped({"--seed", "12345"}, draws, Output::pipe);
   PipedRun other = runPiped({"--seed", "54321"}, draws, Output::pipe);
-  EXPECT_EQ(first.status, 0);
+  EXPECT_EQ(first.status, ExitStatus::finished);
   EXPECT_EQ(first.out, again.out);
   EXPECT_NE(first.out, other.out);
-  EXPECT_EQ(runPiped({"--seed"}, draws, Output::pipe).status, 2);
+  EXPECT_EQ(runPiped({"--seed"}, draws, Output::pipe).status, ExitStatus::cannotWork);
 }

@@ -8,7 +8,7 @@
 namespace {
 
 struct Outcome {
-  int status;
+  ExitStatus status;
   std::string out;
   std::string err;
 };
@@ -18,7 +18,7 @@ Outcome run(std::vector<const char*> args, const std::string& input = "2\n") {
   std::ostringstream out;
   std::ostringstream err;
   Console console(in, out, err, Encoding::utf8);
-  int status = runProgram(args, console, 7);
+  ExitStatus status = runProgram(args, console, 7);
   return {status, out.str(), err.str()};
 }
 
@@ -26,22 +26,22 @@ Outcome run(std::vector<const char*> args, const std::string& input = "2\n") {
 
 TEST(Program, EachAnswerHasItsStatusAndItsStream) {
   Outcome help = run({"-h"});
-  EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.status, ExitStatus::finished);
   EXPECT_EQ(help.out.rfind("使い方: zepiro [--seed N] [--help] [--version]\n", 0), 0U);
   EXPECT_EQ(help.err, "");
 
   Outcome version = run({"--version"});
-  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.status, ExitStatus::finished);
   EXPECT_EQ(version.out.rfind("zepiro ", 0), 0U);
   EXPECT_EQ(version.out.find('\n'), version.out.size() - 1);
 
   Outcome usage = run({"--bogus"});
-  EXPECT_EQ(usage.status, 2);
+  EXPECT_EQ(usage.status, ExitStatus::cannotWork);
   EXPECT_EQ(usage.out, "") << "no dialogue";
   EXPECT_EQ(usage.err,
             "zepiro: 不明な引数です: '--bogus'\n"
             "使い方: zepiro [--seed N] [--help] [--version]\n");
 
   // The dialogue itself: the input ends at the title menu.
-  EXPECT_EQ(run({}, "").status, 1);
+  EXPECT_EQ(run({}, "").status, ExitStatus::inputEnded);
 }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include "support/dialogue_runner.h"
 
 namespace {
 
@@ -36,11 +36,8 @@ TEST(Format, NumbersAndPlainText) {
 }
 
 TEST(PageBreak, IsExactlyTwentyFiveLineEndsWhenFlushed) {
-  std::istringstream in;
-  std::ostringstream out;
-  Console console(in, out, Encoding::utf8);
-  pageBreak(console);
-  EXPECT_EQ(out.str(), "");  // nothing is sent before a read or a flush
-  flush(console);
-  EXPECT_EQ(out.str(), std::string(25, '\n'));
+  StringConsole screen;
+  pageBreak(screen.console);
+  EXPECT_EQ(screen.out.str(), "");  // nothing is sent before a read or a flush
+  EXPECT_EQ(screen.written(), std::string(25, '\n'));
 }

@@ -3,27 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <sstream>
 
 #include "support/dialogue_runner.h"
+#include "support/expected_screens.h"
 
 namespace {
 
-// A console over fixed input, for driving single reads.
-struct Fixture {
-  explicit Fixture(std::string input, Encoding encoding = Encoding::utf8)
-      : in(std::move(input)), console(in, out, encoding) {}
-  std::string written() {
-    flush(console);
-    return out.str();
-  }
-  std::istringstream in;
-  std::ostringstream out;
-  Console console;
-};
+using Fixture = StringConsole;  // for driving single reads
 
 constexpr int kWidth = 11;  // a name's limit
-const char* const kNotNumber = "□数字で入力してください\n";
 
 }  // namespace
 
@@ -43,15 +31,14 @@ TEST(AskNumber, SignsAndThirtyTwoBitLimits) {
   EXPECT_EQ(askNumber(f.console, "?"), -2147483647 - 1);
   EXPECT_EQ(askNumber(f.console, "?"), 2147483647);  // the rest of the first line was dropped
   EXPECT_EQ(askNumber(f.console, "?"), 0);
-  EXPECT_EQ(f.written(), "???□数字が大きすぎます\n??□数字が大きすぎます\n?");
+  EXPECT_EQ(f.written(), "???" + kTooLarge + "??" + kTooLarge + "?");
 }
 
 TEST(AskNumber, RefusesOutOfRangeWithItsBounds) {
   Fixture f("16 3\n-1\n15\n");
-  EXPECT_EQ(askNumber(f.console, "□参加人数:", {}, {0, 15}), 15);
+  EXPECT_EQ(askNumber(f.console, kPeoplePrompt, {}, {0, 15}), 15);
   EXPECT_EQ(f.written(),
-            "□参加人数:□0から15までの数字で入力してください\n□参加人数:"
-            "□0から15までの数字で入力してください\n□参加人数:");
+            kPeoplePrompt + outOfRange(0, 15) + kPeoplePrompt + outOfRange(0, 15) + kPeoplePrompt);
 }
 
 TEST(AskNumber, EndOfInputEndsTheDialogue) {
@@ -120,8 +107,7 @@ TEST(AskWord, StoresNamesWithinTheirWidth) {
   EXPECT_STREQ(slot.data(), "ﾀﾁﾂﾃﾄﾅﾆﾇﾈﾉﾊ");
   askWord(f.console, slot, kWidth, "?");  // a wide blank does not end a word
   EXPECT_STREQ(slot.data(), "名　前");
-  const char* tooLong = "□半角11文字（全角5文字）までで入力してください\n";
-  EXPECT_EQ(f.written(), std::string("??") + tooLong + "?" + tooLong + "??");
+  EXPECT_EQ(f.written(), "??" + kNameTooLong + "?" + kNameTooLong + "??");
 #ifndef _WIN32
   // iconv writes "¥" as one CP932 byte (Windows has no CP932 form for it).
   Fixture yen("¥¥¥¥¥¥\n");
@@ -142,9 +128,8 @@ TEST(AskWord, RefusesBytesThatAreNotText) {
   EXPECT_STREQ(slot.data(), "fine");
   askWord(f.console, slot, kWidth, "?");
   EXPECT_STREQ(slot.data(), "end");
-  const std::string bad = "□使えない文字が含まれています\n?";
-  EXPECT_EQ(f.written(), "?" + bad + "?" + bad + "?" +
-                             "□半角11文字（全角5文字）までで入力してください\n?" + bad + bad + bad);
+  const std::string bad = kNotText + "?";
+  EXPECT_EQ(f.written(), "?" + bad + "?" + bad + "?" + kNameTooLong + "?" + bad + bad + bad);
 }
 
 TEST(AskWord, ReadsCp932AndStoresUtf8) {
@@ -154,6 +139,5 @@ TEST(AskWord, ReadsCp932AndStoresUtf8) {
   EXPECT_STREQ(slot.data(), "ＡＢＣＤＥa");
   askWord(f.console, slot, kWidth, "□%d人目の名前:", {2});
   EXPECT_STREQ(slot.data(), "ﾐｻｲﾙ");
-  EXPECT_EQ(f.written(), toCp932("□1人目の名前:□2人目の名前:□使えない文字が含まれています\n"
-                                 "□2人目の名前:"));
+  EXPECT_EQ(f.written(), toCp932(namePrompt(1) + namePrompt(2) + kNotText + namePrompt(2)));
 }

@@ -87,7 +87,7 @@ TEST(WideInputBuffer, CarriesAWholeDialogueTypedAtAConsole) {
     std::ostringstream out;
     Console console(in, out, encoding);
     ReplayGenerator generator({0});
-    EXPECT_EQ(runDialogue(console, generator), 1);
+    EXPECT_EQ(runDialogue(console, generator), ExitStatus::inputEnded);
     EXPECT_EQ(out.str(), encoding == Encoding::cp932 ? toCp932(piped.output) : piped.output);
   }
 }

@@ -2,18 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "support/bans.h"
 #include "support/dialogue_runner.h"
+#include "support/expected_screens.h"
+#include "support/pairing_lines.h"
 
 namespace {
 
-const std::string kOpen = "\n-----------------------------\n";
-const std::string kClose = "-----------------------------\n\n";
 const std::string kChangeBans = "□「1:縛りキャラ・マシンを変える」で縛りを見直してください\n";
 
 struct DrawCase {
@@ -23,62 +23,27 @@ struct DrawCase {
 
   DrawCase(std::initializer_list<const char*> names, int races) {
     for (std::string_view name : names) {
-      NameSlot& slot = table.names[static_cast<size_t>(table.count++)];
-      slot.fill('\0');
-      std::copy(name.begin(), name.end(), slot.begin());
+      setName(table.names[static_cast<size_t>(table.count++)], name);
     }
     table.races = races;
   }
 
   std::string draw(Generator& generator) const {
-    std::istringstream in;
-    std::ostringstream out;
-    Console console(in, out, Encoding::utf8);
-    drawPairings(console, table, characters, vehicles, generator);
-    flush(console);
-    return out.str();
+    StringConsole screen;
+    drawPairings(screen.console, table, characters, vehicles, generator);
+    return screen.written();
   }
 };
-
-template <typename R>
-void banGroup(R& roster, int group) {
-  for (int entry = 1; entry <= R::kEntries; ++entry) {
-    setFlag(roster, group, entry, kBanned);
-  }
-}
-
-// One pairing line read back from the output, as roster positions.
-struct Pairing {
-  int cls = 0;
-  int character = 0;
-  int group = 0;
-  int vehicle = 0;
-  bool kart() const { return group <= 3; }
-};
-
-template <typename R>
-void find(const R& roster, std::string_view slot, int& group, int& entry) {
-  for (int g = 1; g <= R::kGroups; ++g) {
-    for (int e = 1; e <= R::kEntries; ++e) {
-      if (entryText(roster, g, e) == slot) {
-        group = g;
-        entry = e;
-      }
-    }
-  }
-}
 
 // The pairings of every participant, in order, read from a draw's output.
 // Only allowed slot strings are recognised, so a banned entry fails the read.
 std::vector<std::vector<Pairing>> readPairings(const std::string& output, int races) {
   std::vector<std::vector<Pairing>> result;
-  CharacterRoster characters = startingCharacterRoster();
-  VehicleRoster vehicles = startingVehicleRoster();
   std::istringstream lines(output);
   std::string line;
   while (std::getline(lines, line)) {
-    size_t slash = line.find(" /");
-    if (slash == std::string::npos) {
+    std::optional<Pairing> p = pairingOn(line);
+    if (!p) {
       if (!line.empty() && line.back() == ':') {
         result.emplace_back();  // a name line
       }
@@ -87,12 +52,8 @@ std::vector<std::vector<Pairing>> readPairings(const std::string& output, int ra
     if (races == 1) {
       result.emplace_back();
     }
-    size_t colon = line.find(": ");
-    Pairing p;
-    find(characters, line.substr(colon + 2, slash - colon - 2), p.cls, p.character);
-    find(vehicles, line.substr(slash + 2), p.group, p.vehicle);
-    EXPECT_NE(p.cls * p.group, 0) << line;
-    result.back().push_back(p);
+    EXPECT_NE(p->cls * p->group, 0) << line;
+    result.back().push_back(*p);
   }
   return result;
 }
@@ -103,14 +64,14 @@ TEST(Draw, ReplayedNumbersGiveAKnownTranscript) {
   DrawCase s({"A", "B"}, 2);
   // Per attempt: class, slot, character, vehicle; each taken modulo its range.
   ReplayGenerator generator({1, 1, 6, 4, 0, 5, 7, 0, 5, 4, 10, 8, 2, 0, 0, 5});
-  EXPECT_EQ(s.draw(generator), kOpen +
+  EXPECT_EQ(s.draw(generator), kDrawOpen +
                                    "A:\n"
                                    "1:  ピッピモンドール / ストームライナー\n"  // slot 2 of 2: bike
                                    "2:  ケムリ / ベーシック・マシーンS\n"  // the kart still owed
                                    "B:\n"
                                    "1:  グラントロール / ボルケーノクルーザー\n"
                                    "2:  ゴルバ / ミラージュ\n" +  // quota spent: bike
-                                   kClose);
+                                   kDrawClose);
   EXPECT_EQ(generator.used(), 16u);
 }
 
@@ -122,11 +83,11 @@ TEST(Draw, ABannedPickThrowsTheWholeAttemptAway) {
                              1, 1, 0, 0,    // banned character, with a new class and slot
                              1, 1, 1, 0,    // medium bike
                              0, 0, 0, 1});  // the kart
-  EXPECT_EQ(s.draw(generator), kOpen +
+  EXPECT_EQ(s.draw(generator), kDrawOpen +
                                    "A:\n"
                                    "1:  ガルボン / ベーシック・ライダーM\n"
                                    "2:  チビポロンタ / マイクロランナーズ\n" +
-                                   kClose);
+                                   kDrawClose);
   EXPECT_EQ(generator.used(), 16u);
 }
 
@@ -136,10 +97,10 @@ TEST(Draw, OneRaceDrawsASecondSlotThatDecidesTheKind) {
   ReplayGenerator generator({0, 7, 0, 0, 1,    // second slot 1: kart
                              0, 0, 0, 0, 6,    // 6 % 4 = 2: bike, banned
                              0, 0, 0, 1, 3});  // bike
-  EXPECT_EQ(s.draw(generator), kOpen +
+  EXPECT_EQ(s.draw(generator), kDrawOpen +
                                    " A:  チビポロンタ / ベーシック・マシーンS\n"
                                    " B:  チビポロンタ / ミサイルバード\n" +
-                                   kClose);
+                                   kDrawClose);
   EXPECT_EQ(generator.used(), 15u);
 }
 
@@ -243,21 +204,22 @@ TEST(Draw, ImpossibleBansWriteANoticeInsteadOfPairings) {
   };
   for (const auto& [setup, notice] : cases) {
     ReplayGenerator generator({0});
-    EXPECT_EQ(setup->draw(generator), kOpen + notice + kChangeBans + kClose);
+    EXPECT_EQ(setup->draw(generator), kDrawOpen + notice + kChangeBans + kDrawClose);
     EXPECT_EQ(generator.used(), 0u);
   }
 
   // Nothing to draw needs no notice.
   vehicles.table.races = 0;
   ReplayGenerator generator({0});
-  EXPECT_EQ(vehicles.draw(generator), kOpen + kClose);
+  EXPECT_EQ(vehicles.draw(generator), kDrawOpen + kDrawClose);
   vehicles.table.races = 1;
   vehicles.table.count = 0;
-  EXPECT_EQ(vehicles.draw(generator), kOpen + kClose);
+  EXPECT_EQ(vehicles.draw(generator), kDrawOpen + kDrawClose);
 
   // One race with only bikes allowed still draws, a bike.
   karts.table.races = 1;
   ReplayGenerator bikeAfterKart({0, 0, 0, 0, 0, 0, 0, 0, 0, 2});
-  EXPECT_EQ(karts.draw(bikeAfterKart), kOpen + " A:  チビポロンタ / ベーシック・ライダーS\n" +
-                                           " B:  チビポロンタ / ベーシック・ライダーS\n" + kClose);
+  EXPECT_EQ(karts.draw(bikeAfterKart), kDrawOpen + " A:  チビポロンタ / ベーシック・ライダーS\n" +
+                                           " B:  チビポロンタ / ベーシック・ライダーS\n" +
+                                           kDrawClose);
 }

@@ -2,14 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "support/bans.h"
 
-template <typename R>
-void banGroup(R& roster, int group) {
-  for (int entry = 1; entry <= R::kEntries; ++entry) {
-    setFlag(roster, group, entry, kBanned);
-  }
-}
+namespace {
 
 struct Rosters {
   CharacterRoster characters = startingCharacterRoster();

@@ -2,25 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-#include <utility>
+#include "draw/editor_screen.h"
+#include "support/bans.h"
 
 namespace {
-
-using Banned = std::set<std::pair<int, int>>;
-
-template <typename R>
-Banned bannedIn(const R& roster) {
-  Banned banned;
-  for (int g = 1; g <= R::kGroups; ++g) {
-    for (int e = 1; e <= R::kEntries; ++e) {
-      if (flagOf(roster, g, e) == kBanned) {
-        banned.insert({g, e});
-      }
-    }
-  }
-  return banned;
-}
 
 Banned wholeGroups(int first, int last, int entries) {
   Banned all;
@@ -32,16 +17,19 @@ Banned wholeGroups(int first, int last, int entries) {
   return all;
 }
 
+// The bans a preset leaves on a roster where nothing was banned.
+template <typename R>
+Banned afterPreset(R roster, const ScreenDescription<R>& screen, int preset) {
+  applyPreset(roster, screen.presets, preset);
+  return bannedIn(roster);
+}
+
 Banned afterVehiclePreset(int preset) {
-  VehicleRoster vehicles = startingVehicleRoster();
-  applyVehiclePreset(vehicles, preset);
-  return bannedIn(vehicles);
+  return afterPreset(startingVehicleRoster(), kVehicleScreen, preset);
 }
 
 Banned afterCharacterPreset(int preset) {
-  CharacterRoster characters = startingCharacterRoster();
-  applyCharacterPreset(characters, preset);
-  return bannedIn(characters);
+  return afterPreset(startingCharacterRoster(), kCharacterScreen, preset);
 }
 
 }  // namespace
@@ -63,15 +51,15 @@ TEST(VehiclePresets, BanExactlyTheirEntries) {
 TEST(VehiclePresets, OnlySevenAllowsAgain) {
   for (int preset = 1; preset <= 6; ++preset) {
     VehicleRoster vehicles = startingVehicleRoster();
-    applyVehiclePreset(vehicles, 8);
-    applyVehiclePreset(vehicles, preset);
+    applyPreset(vehicles, kVehicleScreen.presets, 8);
+    applyPreset(vehicles, kVehicleScreen.presets, preset);
     EXPECT_EQ(bannedIn(vehicles), wholeGroups(1, 6, 6)) << preset;
   }
   VehicleRoster vehicles = startingVehicleRoster();
-  applyVehiclePreset(vehicles, 6);
-  applyVehiclePreset(vehicles, 5);  // karts only, but the earlier kart bans stay
+  applyPreset(vehicles, kVehicleScreen.presets, 6);
+  applyPreset(vehicles, kVehicleScreen.presets, 5);  // karts only, but the earlier kart bans stay
   EXPECT_EQ(bannedIn(vehicles), wholeGroups(1, 6, 6));
-  applyVehiclePreset(vehicles, 7);
+  applyPreset(vehicles, kVehicleScreen.presets, 7);
   EXPECT_EQ(bannedIn(vehicles), Banned{});
 }
 
@@ -86,10 +74,10 @@ TEST(CharacterPresets, BanTheOtherClassesAndLeaveTheChosenOneAsItWas) {
 
   CharacterRoster characters = startingCharacterRoster();
   setFlag(characters, 1, 4, kBanned);
-  applyCharacterPreset(characters, 1);  // light only, with one light ban kept
+  applyPreset(characters, kCharacterScreen.presets, 1);  // light only, with one light ban kept
   Banned expected = wholeGroups(2, 3, 8);
   expected.insert({1, 4});
   EXPECT_EQ(bannedIn(characters), expected);
-  applyCharacterPreset(characters, 4);
+  applyPreset(characters, kCharacterScreen.presets, 4);
   EXPECT_EQ(bannedIn(characters), Banned{});
 }

@@ -2,30 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "support/dialogue_runner.h"
+#include "support/expected_screens.h"
 
 namespace {
 
-const std::string kQuestion = "\n(0:マシン縛りを設定 1:キャラ縛りを設定 2:縛りなし):";
-const std::string kVehiclePrompt =
-    "\n□マシンの縛り選択\n(○-○の形式で選択、選択しなおせば戻る。「-」がついたマシンは出現しない):";
-const std::string kCharacterPrompt =
-    "\n□キャラの縛り選択\n(○-○の形式で選択、選択しなおせば戻る。「-」がついたキャラは出現しない):";
-
-struct Editor {
-  explicit Editor(std::string input) : in(std::move(input)), console(in, out, Encoding::utf8) {}
+struct Editor : StringConsole {
+  explicit Editor(std::string input) : StringConsole(std::move(input)) {}
   std::string visit() {
-    state.screen = -1;
+    state.screen = EditorScreen::ask;
     out.str("");
     editRestrictions(console, state, characters, vehicles);
-    flush(console);
-    return out.str();
+    return written();
   }
-  std::istringstream in;
-  std::ostringstream out;
-  Console console;
   EditorState state;
   CharacterRoster characters = startingCharacterRoster();
   VehicleRoster vehicles = startingVehicleRoster();
@@ -44,7 +33,7 @@ int count(const std::string& text, const std::string& part) {
 
 TEST(RestrictionEditor, LeavingAtOnceWithTwo) {
   Editor e("2\n");
-  EXPECT_EQ(e.visit(), kQuestion + kPageBreak + kPageBreak);
+  EXPECT_EQ(e.visit(), kEditorQuestion + kPageBreak + kPageBreak);
 }
 
 TEST(RestrictionEditor, VehicleInputsGetOneMorePageBreakThanCharacterInputs) {
@@ -59,7 +48,7 @@ TEST(RestrictionEditor, VehicleInputsGetOneMorePageBreakThanCharacterInputs) {
   EXPECT_EQ(count(out, kCharacterPrompt + characterBreaks + "軽量級\n"), 1);  // after 1-1
   EXPECT_EQ(count(out, kCharacterPrompt + characterBreaks + "1-1:"), 1);      // after 5
   EXPECT_TRUE(out.ends_with(kVehiclePrompt + kPageBreak + kPageBreak));
-  EXPECT_EQ(count(out, kQuestion), 1);
+  EXPECT_EQ(count(out, kEditorQuestion), 1);
   EXPECT_EQ(flagOf(e.characters, 1, 1), kBanned);
   EXPECT_EQ(flagOf(e.vehicles, 5, 6), kBanned);
 }
@@ -67,12 +56,12 @@ TEST(RestrictionEditor, VehicleInputsGetOneMorePageBreakThanCharacterInputs) {
 TEST(RestrictionEditor, ALaterVisitWithAnUnlistedFirstAnswerEndsAtOnce) {
   Editor e("1\n4-3\n0\n9\n");
   e.visit();
-  EXPECT_EQ(e.visit(), kQuestion + kPageBreak + kPageBreak);
+  EXPECT_EQ(e.visit(), kEditorQuestion + kPageBreak + kPageBreak);
   EXPECT_EQ(flagOf(e.characters, 3, 1), kAllowed);
   EXPECT_EQ(flagOf(e.characters, 2, 1), kBanned);
 }
 
 TEST(RestrictionEditor, AnUnlistedFirstAnswerOnTheFirstVisitEndsToo) {
   Editor e("9\n");
-  EXPECT_EQ(e.visit(), kQuestion + kPageBreak + kPageBreak);
+  EXPECT_EQ(e.visit(), kEditorQuestion + kPageBreak + kPageBreak);
 }

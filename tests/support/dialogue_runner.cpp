@@ -6,18 +6,14 @@
 #include <iconv.h>
 #endif
 
-#include <sstream>
 #include <stdexcept>
 
 #include "app/dialogue.h"
-#include "console/console.h"
 
 Transcript runScript(std::string_view input, Generator& generator, Encoding encoding) {
-  std::istringstream in{std::string(input)};
-  std::ostringstream out;
-  Console console(in, out, encoding);
-  int status = runDialogue(console, generator);
-  return {out.str(), status};
+  StringConsole screen{std::string(input), encoding};
+  ExitStatus status = runDialogue(screen.console, generator);
+  return {screen.out.str(), status};
 }
 
 Transcript runScript(std::string_view input, Encoding encoding) {

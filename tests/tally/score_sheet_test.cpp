@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -24,8 +23,7 @@ Tally makeTally(const std::vector<Row>& rows, int races) {
   t.table.count = static_cast<int>(rows.size());
   t.table.races = races;
   for (size_t i = 0; i < rows.size(); ++i) {
-    t.table.names[i] = NameSlot{};
-    std::memcpy(t.table.names[i].data(), rows[i].name, std::strlen(rows[i].name));
+    setName(t.table.names[i], rows[i].name);
     for (size_t r = 0; r < rows[i].scores.size(); ++r) {
       t.sheet.scores[i][r] = rows[i].scores[r];
       t.sheet.totals[i] += rows[i].scores[r];

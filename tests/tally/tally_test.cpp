@@ -2,67 +2,51 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <sstream>
 #include <string>
 
 #include "console/input.h"
 #include "support/dialogue_runner.h"
+#include "support/expected_screens.h"
 
 namespace {
 
-const std::string kHeading = "\n計算結果\n------------------------------------\n■○○杯　結果\n";
-const std::string kClosing =
-    "------------------------------------\n"
-    "※そのままコピペするとずれまくってるので各自調整してください\n";
-
 // A tally of `names` over `races` races, answered from `input`.
-struct Fixture {
+struct Fixture : StringConsole {
   Fixture(std::initializer_list<const char*> names, int races, std::string input)
-      : in(std::move(input)), console(in, out, Encoding::utf8) {
+      : StringConsole(std::move(input)) {
     table.races = races;
     for (const char* name : names) {
-      auto& slot = table.names[static_cast<size_t>(table.count++)];
-      slot = NameSlot{};
-      std::memcpy(slot.data(), name, std::strlen(name));
+      setName(table.names[static_cast<size_t>(table.count++)], name);
     }
   }
   std::string run() {
     runTally(console, table, sheet);
-    flush(console);
-    return out.str();
+    return written();
   }
-  std::istringstream in;
-  std::ostringstream out;
-  Console console;
   ParticipantTable table;
   ScoreSheet sheet;
 };
-
-std::string ask(std::string_view name, int race) {
-  return std::string(name) + "さんの第" + std::to_string(race) + "レースの得点を入力:";
-}
 
 }  // namespace
 
 TEST(Tally, OneRaceWritesNoPlusAndNobodyWritesOnlyTheFrame) {
   Fixture f({"A", "B"}, 1, "5 10\n");
-  EXPECT_EQ(f.run(), ask("A", 1) + ask("B", 1) + kPageBreak + kHeading +
+  EXPECT_EQ(f.run(), scoreQuestion("A", 1) + scoreQuestion("B", 1) + kPageBreak + kResultsHead +
                          " 1st　[10]  10pts　B\n"
                          " 2nd　[ 5]   5pts　A\n" +
-                         kClosing);
+                         kResultsTail);
   EXPECT_EQ(nameAt(f.table, 0), "B");  // the names stay in result order
 
   Fixture nobody({}, 1, "");
-  EXPECT_EQ(nobody.run(), kPageBreak + kHeading + kClosing);
+  EXPECT_EQ(nobody.run(), kPageBreak + kResultsHead + kResultsTail);
 }
 
 TEST(Tally, RefusedScoresAreAskedAgainAndTotalsStartAfreshEachTally) {
   Fixture f({"A"}, 2, "x 9\n2147483648\n3 4\n");
   std::string out = f.run();
-  EXPECT_EQ(out, ask("A", 1) + "□数字で入力してください\n" + ask("A", 1) + "□数字が大きすぎます\n" +
-                     ask("A", 1) + ask("A", 2) + kPageBreak + kHeading +
-                     " 1st　[ 3+ 4]   7pts　A\n" + kClosing);
+  EXPECT_EQ(out, scoreQuestion("A", 1) + kNotNumber + scoreQuestion("A", 1) + kTooLarge +
+                     scoreQuestion("A", 1) + scoreQuestion("A", 2) + kPageBreak + kResultsHead +
+                     " 1st　[ 3+ 4]   7pts　A\n" + kResultsTail);
 
   // The sheet lives on to the next tally, whose totals must not include these.
   f.in.clear();

@@ -48,6 +48,12 @@ void setFlag(R& roster, int group, int entry, char flag) {
   roster.slots[static_cast<size_t>(group - 1)][static_cast<size_t>(entry - 1)][0] = flag;
 }
 
+// Bans an allowed entry and allows a banned one.
+template <typename R>
+void toggle(R& roster, int group, int entry) {
+  setFlag(roster, group, entry, flagOf(roster, group, entry) == kBanned ? kAllowed : kBanned);
+}
+
 // True if every name of `names` fits a slot of R with its flag and its NUL.
 template <typename R, typename Names>
 constexpr bool namesFit(const Names& names) {

@@ -1,4 +1,4 @@
-#include "draw/rosters.h"
+#include "draw/characters_and_vehicles.h"
 
 #include <gtest/gtest.h>
 

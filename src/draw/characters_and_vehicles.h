@@ -1,8 +1,8 @@
 #pragma once
 
-#include "draw/roster.h"
+#include "draw/flagged_roster.h"
 
-// The game's roster as the tool knows it.
+// The characters and vehicles the draw picks from, as the tool knows them.
 
 // 24 characters in three weight classes (1 light, 2 medium, 3 heavy) of 8.
 // A slot holds the flag, up to 8 wide characters and the NUL.
