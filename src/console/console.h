@@ -44,6 +44,9 @@ struct InputFailed {
   std::string reason;
 };
 
+// Throws InputFailed with the system's reason for the read that just failed.
+[[noreturn]] void failReading();
+
 // Appends UTF-8 text to the output.
 void writeText(Console& console, std::string_view text);
 

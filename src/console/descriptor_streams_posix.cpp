@@ -40,7 +40,7 @@ DescriptorInputBuffer::int_type DescriptorInputBuffer::underflow() {
     if (got == 0) {
       ended_ = true;
     } else if (!retryAfter(fd_, POLLIN)) {
-      throw InputFailed{"入力を読めません: " + describeSystemError()};
+      failReading();
     }
   }
   return traits_type::eof();

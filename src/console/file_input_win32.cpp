@@ -16,7 +16,7 @@ FileInputBuffer::int_type FileInputBuffer::underflow() {
     } else if (GetLastError() == ERROR_BROKEN_PIPE || GetLastError() == ERROR_HANDLE_EOF) {
       ended_ = true;
     } else {
-      throw InputFailed{"入力を読めません: " + describeSystemError()};
+      failReading();
     }
   }
   return traits_type::eof();

@@ -49,7 +49,7 @@ WideReader consoleReader(void* handle) {
     wide.resize(kPieceLength);
     DWORD got = 0;
     if (!ReadConsoleW(handle, wide.data(), kPieceLength, &got, nullptr)) {
-      throw InputFailed{"入力を読めません: " + describeSystemError()};
+      failReading();
     }
     if (got == 0) {
       return false;  // nothing read (Ctrl-C) ends the input
