@@ -3,12 +3,11 @@
 #include <string>
 #include <string_view>
 
+#include "console/encoding.h"
+
 // Conversions between UTF-16, as the Windows console and its API speak it,
 // and the byte encodings of the tool: a Windows code page number (65001 for
 // UTF-8, 932 for CP932). Built on Windows only.
-
-inline constexpr unsigned kUtf8CodePage = 65001;
-inline constexpr unsigned kCp932CodePage = 932;
 
 // True for the first half of a UTF-16 surrogate pair.
 inline bool isHighSurrogate(wchar_t c) {

@@ -67,10 +67,6 @@ void writeErrorLine(Console& console, std::string_view line) {
   console.err.flush();
 }
 
-void failReading() {
-  throw InputFailed{"入力を読めません: " + describeSystemError()};
-}
-
 void reportFailure(Console& console, std::string_view message) {
   writeErrorLine(console, "zepiro: " + std::string(message));
 }

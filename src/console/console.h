@@ -7,6 +7,7 @@
 #include "console/cp932_codec.h"
 #include "console/encoding.h"
 #include "console/platform.h"
+#include "console/read_failure.h"
 
 // The tool's one link to the user: the input and output streams, the stream
 // for the tool's own failures, and the encoding the bytes on them use. Output
@@ -37,15 +38,6 @@ struct Console {
 struct OutputFailed {
   std::string reason;
 };
-
-// Thrown when input cannot be read (as opposed to ending); `reason` says
-// why. The dialogue ends with it.
-struct InputFailed {
-  std::string reason;
-};
-
-// Throws InputFailed with the system's reason for the read that just failed.
-[[noreturn]] void failReading();
 
 // Appends UTF-8 text to the output.
 void writeText(Console& console, std::string_view text);

@@ -1,13 +1,5 @@
 #include "console/cp932_codec.h"
 
-#include <array>
-
-namespace {
-
-constexpr std::array<const char*, 3> kCp932Names = {"CP932", "WINDOWS-31J", "SHIFT_JIS"};
-
-}  // namespace
-
 Cp932Codec::Cp932Codec(ConverterOpener open) {
   for (const char* name : kCp932Names) {
     clearSystemError();

@@ -11,8 +11,7 @@
 // written, so a platform without them is found out at start.
 class Cp932Codec {
  public:
-  // Tries each name the platform's converter may know CP932 by: "CP932",
-  // then "WINDOWS-31J", then "SHIFT_JIS" as the last resort.
+  // Tries each name the platform's converter may know CP932 by (kCp932Names).
   explicit Cp932Codec(ConverterOpener open = openConverter);
   ~Cp932Codec();
   Cp932Codec(const Cp932Codec&) = delete;

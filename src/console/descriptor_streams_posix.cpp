@@ -5,7 +5,7 @@
 
 #include <cerrno>
 
-#include "console/console.h"
+#include "console/read_failure.h"
 
 namespace {
 

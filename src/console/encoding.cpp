@@ -25,6 +25,5 @@ Encoding encodingForCodeset(std::string_view codeset) {
 }
 
 Encoding encodingForCodePage(unsigned codePage) {
-  constexpr unsigned kShiftJisCodePage = 932;
-  return codePage == kShiftJisCodePage ? Encoding::cp932 : Encoding::utf8;
+  return codePage == kCp932CodePage ? Encoding::cp932 : Encoding::utf8;
 }

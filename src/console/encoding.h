@@ -11,6 +11,10 @@ enum class Encoding { utf8, cp932 };
 // encoding: any Shift_JIS family name means CP932, everything else UTF-8.
 Encoding encodingForCodeset(std::string_view codeset);
 
+// The Windows code page numbers of the two encodings.
+inline constexpr unsigned kUtf8CodePage = 65001;
+inline constexpr unsigned kCp932CodePage = 932;
+
 // Maps a Windows code page number (a console's output code page, or the ANSI
 // code page) to the console encoding: 932 means CP932, everything else UTF-8.
 Encoding encodingForCodePage(unsigned codePage);

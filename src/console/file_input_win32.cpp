@@ -2,7 +2,7 @@
 
 #include "console/windows_api.h"
 
-#include "console/console.h"
+#include "console/read_failure.h"
 
 FileInputBuffer::int_type FileInputBuffer::underflow() {
   while (!ended_) {

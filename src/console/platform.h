@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -25,6 +26,10 @@ Terminal openTerminal();
 
 // A converter from one encoding to another, as the platform provides it.
 struct Converter;
+
+// The names a platform's converter may know CP932 by, tried in this order:
+// "SHIFT_JIS" is the last resort.
+inline constexpr std::array<const char*, 3> kCp932Names = {"CP932", "WINDOWS-31J", "SHIFT_JIS"};
 
 // Opens a converter from the encoding named `from` to the one named `to`
 // (names as iconv knows them: "UTF-8", "CP932", ...); nullptr when the

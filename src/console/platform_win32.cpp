@@ -44,8 +44,10 @@ unsigned codePageNamed(std::string_view name) {
   if (name == "UTF-8") {
     return kUtf8CodePage;
   }
-  if (name == "CP932" || name == "WINDOWS-31J" || name == "SHIFT_JIS") {
-    return kCp932CodePage;
+  for (std::string_view cp932 : kCp932Names) {
+    if (name == cp932) {
+      return kCp932CodePage;
+    }
   }
   return 0;
 }

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "console/codepage_win32.h"
-#include "console/console.h"
+#include "console/read_failure.h"
 
 namespace {
 
