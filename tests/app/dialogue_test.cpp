@@ -4,12 +4,13 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <set>
 #include <sstream>
 #include <utility>
 #include <vector>
 
 #include "console/console.h"
+#include "draw/editor_screen.h"
+#include "support/bans.h"
 #include "support/dialogue_runner.h"
 #include "support/expected_screens.h"
 #include "support/pairing_lines.h"
@@ -169,15 +170,18 @@ TEST(Dialogue, ChangeScreenLetsParticipantsLeaveAndJoin) {
   EXPECT_EQ(t.status, ExitStatus::finished);
 }
 
-TEST(Dialogue, CountsOutsideTheJobsLimitsAreAskedAgain) {
-  Transcript t = runScript("1\n13\n2 0\n10\n9\nA B\n" + times(9, "1 ") + times(9, "2 ") + "\n2\n");
+TEST(Dialogue, CountsAndNamesOutsideTheJobsLimitsAreAskedAgain) {
+  // A name takes five full-width characters and one ASCII one, not six.
+  Transcript t = runScript("1\n13\n2 0\n10\n9\nＡＢＣＤＥＦ\nＡＢＣＤＥa B\n" + times(9, "1 ") +
+                           times(9, "2 ") + "\n2\n");
   const std::string& people = kPeoplePrompt;
   const std::string& races = kRacesPrompt;
   EXPECT_EQ(t.output, kTitle + PB + kTallyHeader + "\n" + people + outOfRange(0, 12) + people +
                           races + outOfRange(1, 9) + races + outOfRange(1, 9) + races + "\n" +
-                          namePrompts(2) + times(3, PB) + scoreQuestions({"A", "B"}, 9) +
+                          namePrompt(1) + kNameTooLong + namePrompts(2) + times(3, PB) +
+                          scoreQuestions({"ＡＢＣＤＥa", "B"}, 9) +
                           results(" 1st　[ 2+ 2+ 2+ 2+ 2+ 2+ 2+ 2+ 2]  18pts　B\n"
-                                  " 2nd　[ 1+ 1+ 1+ 1+ 1+ 1+ 1+ 1+ 1]   9pts　A\n") +
+                                  " 2nd　[ 1+ 1+ 1+ 1+ 1+ 1+ 1+ 1+ 1]   9pts　ＡＢＣＤＥa\n") +
                           kAfterTally);
 
   Transcript draw = runScript("0\n16\n15 100\n0\n" + times(15, "x ") + "\n2\n5\n");
@@ -372,12 +376,13 @@ TEST(Dialogue, EveryDrawHonoursTheBansSetInTheEditor) {
   std::vector<Pairing> after = pairingsIn(t.output.substr(split));
   ASSERT_EQ(before.size(), 40u * 27u);
   ASSERT_EQ(after.size(), 40u * 27u);
-  const std::set<std::pair<int, int>> banned = {{4, 2}, {5, 2}, {6, 2}, {1, 3},
-                                                {4, 5}, {5, 6}, {5, 5}};
+  VehicleRoster sevenThree = startingVehicleRoster();
+  applyPreset(sevenThree, kVehicleScreen.presets, 3);
+  const Banned banned = bannedIn(sevenThree);
   for (const Pairing& d : before) {
     ASSERT_NE(d.group, 0);
     EXPECT_EQ(banned.count({d.group, d.vehicle}), 0u);
-    EXPECT_TRUE(d.group == d.cls || d.group == d.cls + 3);
+    EXPECT_TRUE(d.linked());
   }
   for (const Pairing& d : after) {
     EXPECT_EQ(d.cls, 3);
