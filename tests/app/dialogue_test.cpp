@@ -202,10 +202,17 @@ TEST(Dialogue, ChangeScreenRefusesNumbersOutsideTheListAndAJoinBeyondFifteen) {
 
 TEST(Dialogue, Cp932ModeWritesTheCp932FormOfEveryScreen) {
   const std::string script =
-      "2\n0\n3 1\nゼピロ ﾐｻｲﾙ 名　前\n2\n2\n1\n0\n4\n1 9\nＡＢＣＤＥＦ\nＡＢＣＤＥ\n"
-      "1 2 3 4 5 6 7 8 9\n3\n2\n";
+      "2\n0\n3 1\nゼピロ ﾐｻｲﾙ 名　前\n2\n2\n1\n0\n4\n3 2\nＡＢＣＤＥＦ\nゼピロ ﾐｻｲﾙ 名　前\n"
+      "-3 x\n5\n2000000000 2000000000\n1 1\n7\n2\n";
   Transcript utf8 = expectTheSameInCp932(script);
   EXPECT_NE(utf8.output.find(participantList({"ﾐｻｲﾙ", "名　前"})), std::string::npos);
+  EXPECT_NE(utf8.output.find(namePrompt(1) + kNameTooLong + namePrompt(1)), std::string::npos);
+  // "x" is refused and its line dropped, so ゼピロ's scores are -3 and 5.
+  EXPECT_NE(utf8.output.find(results(" 1st　[2000000000+2000000000] 4000000000pts　ﾐｻｲﾙ\n"
+                                     " 2nd　[-3+ 5]   2pts　ゼピロ\n"
+                                     " 2nd　[ 1+ 1]   2pts　名　前\n") +
+                             kAfterTally + times(4, PB) + kAfterTally),
+            std::string::npos);
 }
 
 TEST(Dialogue, EndOfInputEndsWithStatusOneOnAFreshLine) {
@@ -333,18 +340,6 @@ TEST(Dialogue, TallyWritesTheRankedTableAndItsMenuFollows) {
                           times(4, PB) + kAfterTally +  // 1: a new tally
                           PB + kTallyEntry + times(3, PB) + results("") + kAfterTally);
   EXPECT_EQ(t.status, ExitStatus::finished);
-}
-
-TEST(Dialogue, TallyInCp932WritesTheCp932FormOfTheSameScreens) {
-  const std::string script =
-      "1\n3 2\nゼピロ ﾐｻｲﾙ 名　前\n-3 x\n5\n2000000000 2000000000\n1 1\n7\n2\n";
-  Transcript utf8 = expectTheSameInCp932(script);
-  // "x" is refused and its line dropped, so ゼピロ's scores are -3 and 5.
-  EXPECT_NE(utf8.output.find(results(" 1st　[2000000000+2000000000] 4000000000pts　ﾐｻｲﾙ\n"
-                                     " 2nd　[-3+ 5]   2pts　ゼピロ\n"
-                                     " 2nd　[ 1+ 1]   2pts　名　前\n") +
-                             kAfterTally + times(4, PB) + kAfterTally),
-            std::string::npos);
 }
 
 namespace {
