@@ -35,7 +35,7 @@ TEST(Program, EachAnswerHasItsStatusAndItsStream) {
   EXPECT_EQ(version.out.rfind("zepiro ", 0), 0U);
   EXPECT_EQ(version.out.find('\n'), version.out.size() - 1);
 
-  Outcome usage = run({"--bogus"});
+  Outcome usage = run({"--help", "--bogus"});
   EXPECT_EQ(usage.status, ExitStatus::cannotWork);
   EXPECT_EQ(usage.out, "") << "no dialogue";
   EXPECT_EQ(usage.err,
