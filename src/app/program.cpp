@@ -47,19 +47,19 @@ ExitStatus runProgram(std::span<const char* const> args, Console& console,
     SeededGenerator generator(line.seed.value_or(clockSeed));
     return runDialogue(console, generator);
   }
-  return runOnConsole(console, [&] {
-    switch (line.action) {
-      case CommandLine::Action::help:
-        return writeAndEnd(console, kUsage, kHelp);
-      case CommandLine::Action::version:
-        return writeAndEnd(console, "zepiro " ZEPIRO_VERSION "\n");
-      case CommandLine::Action::usage:
-        reportFailure(console, line.problem);
-        break;
-      case CommandLine::Action::dialogue:
-        break;
-    }
+  if (line.action == CommandLine::Action::usage) {
+    reportFailure(console, line.problem);
     writeErrorLine(console, kUsage);
     return ExitStatus::cannotWork;
+  }
+  // The usage text and the version need no converter: without one they go
+  // out as their UTF-8 bytes (the version is ASCII anyway).
+  if (!console.codec.isOpen()) {
+    console.encoding = Encoding::utf8;
+  }
+  return runReportingFailures(console, [&] {
+    return line.action == CommandLine::Action::help
+               ? writeAndEnd(console, kUsage, kHelp)
+               : writeAndEnd(console, "zepiro " ZEPIRO_VERSION "\n");
   });
 }

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/program.h"
 #include "console/console.h"
 #include "support/dialogue_runner.h"
 #include "support/expected_screens.h"
@@ -290,8 +291,11 @@ TEST(Dialogue, AMissingConverterEndsWithStatusTwoBeforeAnythingIsWritten) {
     EXPECT_EQ(runDialogue(console, generator), ExitStatus::cannotWork);
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(in.tellg(), 0);
-    EXPECT_EQ(err.str(),
-              "zepiro: cannot open a converter between UTF-8 and CP932: Invalid argument\n");
+    EXPECT_EQ(err.str(), "zepiro: CP932の変換器を開けません: Invalid argument\n");
+    // --help needs none: its text goes out as its UTF-8 bytes.
+    Console bare(in, out, err, encoding, openNoConverter);
+    EXPECT_EQ(runProgram(std::vector<const char*>{"--help"}, bare, 0), ExitStatus::finished);
+    EXPECT_EQ(out.str().rfind("使い方: zepiro [--seed N]", 0), 0U);
   }
 }
 
