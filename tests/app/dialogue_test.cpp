@@ -80,6 +80,12 @@ Transcript expectTheSameInCp932(const std::string& script) {
   return utf8;
 }
 
+// A platform that cannot open a converter between UTF-8 and CP932.
+Converter* openNoConverter(const char* /*to*/, const char* /*from*/) {
+  errno = EINVAL;
+  return nullptr;
+}
+
 }  // namespace
 
 TEST(Dialogue, HistoryIsFollowedDirectlyByTheTitleMenu) {
@@ -272,15 +278,6 @@ TEST(Dialogue, OutputThatCannotBeWrittenEndsWithStatusTwoAndReadsNoMore) {
   }
 }
 
-namespace {
-
-Converter* openNoConverter(const char* /*to*/, const char* /*from*/) {
-  errno = EINVAL;
-  return nullptr;
-}
-
-}  // namespace
-
 TEST(Dialogue, AMissingConverterEndsWithStatusTwoBeforeAnythingIsWritten) {
   for (Encoding encoding : {Encoding::utf8, Encoding::cp932}) {
     std::istringstream in("2\n");
@@ -293,8 +290,7 @@ TEST(Dialogue, AMissingConverterEndsWithStatusTwoBeforeAnythingIsWritten) {
     EXPECT_EQ(in.tellg(), 0);
     EXPECT_EQ(err.str(), "zepiro: CP932の変換器を開けません: Invalid argument\n");
     // --help needs none: its text goes out as its UTF-8 bytes.
-    Console bare(in, out, err, encoding, openNoConverter);
-    EXPECT_EQ(runProgram(std::vector<const char*>{"--help"}, bare, 0), ExitStatus::finished);
+    EXPECT_EQ(runProgram(std::vector<const char*>{"--help"}, console, 0), ExitStatus::finished);
     EXPECT_EQ(out.str().rfind("使い方: zepiro [--seed N]", 0), 0U);
   }
 }
