@@ -68,8 +68,8 @@ bool checkConverters(Console& console) {
   if (console.codec.isOpen()) {
     return true;
   }
-  // Plain ASCII: without a converter nothing else can be shown.
-  reportFailure(console,
-                "cannot open a converter between UTF-8 and CP932: " + console.codec.openFailure());
+  // In Japanese, as every message is; with no converter the line goes out as
+  // its UTF-8 bytes.
+  reportFailure(console, "CP932の変換器を開けません: " + console.codec.openFailure());
   return false;
 }

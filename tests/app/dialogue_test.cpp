@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/program.h"
 #include "console/console.h"
 #include "draw/editor_screen.h"
 #include "support/bans.h"
@@ -78,6 +79,12 @@ Transcript expectTheSameInCp932(const std::string& script) {
   EXPECT_EQ(cp932.status, ExitStatus::finished);
   EXPECT_EQ(utf8.status, ExitStatus::finished);
   return utf8;
+}
+
+// A platform that cannot open a converter between UTF-8 and CP932.
+Converter* openNoConverter(const char* /*to*/, const char* /*from*/) {
+  errno = EINVAL;
+  return nullptr;
 }
 
 }  // namespace
@@ -282,15 +289,6 @@ TEST(Dialogue, OutputThatCannotBeWrittenEndsWithStatusTwoAndReadsNoMore) {
   }
 }
 
-namespace {
-
-Converter* openNoConverter(const char* /*to*/, const char* /*from*/) {
-  errno = EINVAL;
-  return nullptr;
-}
-
-}  // namespace
-
 TEST(Dialogue, AMissingConverterEndsWithStatusTwoBeforeAnythingIsWritten) {
   for (Encoding encoding : {Encoding::utf8, Encoding::cp932}) {
     std::istringstream in("2\n");
@@ -301,8 +299,10 @@ TEST(Dialogue, AMissingConverterEndsWithStatusTwoBeforeAnythingIsWritten) {
     EXPECT_EQ(runDialogue(console, generator), ExitStatus::cannotWork);
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(in.tellg(), 0);
-    EXPECT_EQ(err.str(),
-              "zepiro: cannot open a converter between UTF-8 and CP932: Invalid argument\n");
+    EXPECT_EQ(err.str(), "zepiro: CP932の変換器を開けません: Invalid argument\n");
+    // --help needs none: its text goes out as its UTF-8 bytes.
+    EXPECT_EQ(runProgram(std::vector<const char*>{"--help"}, console, 0), ExitStatus::finished);
+    EXPECT_EQ(out.str().rfind("使い方: zepiro [--seed N]", 0), 0U);
   }
 }
 
