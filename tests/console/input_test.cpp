@@ -41,16 +41,6 @@ TEST(AskNumber, RefusesOutOfRangeWithItsBounds) {
             kPeoplePrompt + outOfRange(0, 15) + kPeoplePrompt + outOfRange(0, 15) + kPeoplePrompt);
 }
 
-TEST(AskNumber, EndOfInputEndsTheDialogue) {
-  Fixture empty("");
-  EXPECT_THROW(askNumber(empty.console, "?"), InputEnded);
-  Fixture blanks("  \n\t\n");
-  EXPECT_THROW(askNumber(blanks.console, "?"), InputEnded);
-  Fixture refusedLast("abc");
-  EXPECT_THROW(askNumber(refusedLast.console, "?"), InputEnded);
-  EXPECT_EQ(refusedLast.written(), std::string("?") + kNotNumber + "?");
-}
-
 TEST(AskPair, HyphenRulesAndLeftovers) {
   int group = 0;
   int entry = 0;
