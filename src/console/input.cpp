@@ -1,5 +1,6 @@
 #include "console/input.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <istream>
@@ -21,15 +22,11 @@ enum class Scan { number, notNumber, tooLarge };
 
 // A look at the next character keeps its bytes in the room the console has
 // for them.
-constexpr bool looksFit() {
-  for (const TypedAlike& alike : kTypedAlikes) {
-    if (alike.utf8.size() > kLookAheadRoom) {
-      return false;
-    }
-  }
-  return true;
-}
-static_assert(looksFit(), "a typed alike is longer than the console's look-ahead room");
+static_assert(std::all_of(kTypedAlikes.begin(), kTypedAlikes.end(),
+                          [](const TypedAlike& alike) {
+                            return alike.utf8.size() <= kLookAheadRoom;
+                          }),
+              "a typed alike is longer than the console's look-ahead room");
 
 bool isDigit(int c) {
   return c >= '0' && c <= '9';
@@ -81,7 +78,7 @@ struct Symbol {
 };
 
 Symbol peekCp932Symbol(Console& console, int lead) {
-  unsigned code = static_cast<unsigned>(lead);
+  auto code = static_cast<unsigned>(lead);
   size_t length = 1;
   if (isCp932LeadByte(lead)) {
     const int trail = peekByte(console, 1);
