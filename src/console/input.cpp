@@ -5,6 +5,7 @@
 #include <cstring>
 #include <istream>
 
+#include "console/cp932_width.h"
 #include "console/text.h"
 #include "console/typed_alikes.h"
 
@@ -230,6 +231,9 @@ enum class Name { stored, notText, tooLong };
 // nor one the tables cannot measure, reaches a screen), with no control
 // character, at most `maxWidth` bytes wide in the CP932 form the converter
 // makes (so the limit and the conversion never disagree: "¥" is one byte).
+// That form must be as wide as the tables measure the name: a converter that
+// drops a character without a word (as glibc's does with the invisible tag
+// characters) or writes one in an unexpected width never lets it through.
 // The word's UTF-8 form is looked at only in here: in CP932 mode it is in the
 // conversion buffer, which the next flush overwrites.
 Name storeName(Console& console, std::span<char> slot, int maxWidth) {
@@ -245,7 +249,7 @@ Name storeName(Console& console, std::span<char> slot, int maxWidth) {
   } else {
     width = console.converted.size();
   }
-  if (text.empty() || hasControlCharacter(text)) {
+  if (text.empty() || hasControlCharacter(text) || width != static_cast<size_t>(cp932Width(text))) {
     return Name::notText;
   }
   if (width > static_cast<size_t>(maxWidth) || text.size() >= slot.size()) {
