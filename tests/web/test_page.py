@@ -1,0 +1,154 @@
+"""The page in headless Chromium, with every network request blocked,
+against the Linux program given the same seed and the same typed lines."""
+
+import base64
+import json
+import os
+import subprocess
+import tempfile
+import unittest
+from pathlib import Path
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+
+PAGE = (Path(os.environ["ZEPIRO_SITE"]) / "index.html").as_uri()
+LINUX = os.environ["ZEPIRO_LINUX"]
+CORPUS = Path(os.environ["ZEPIRO_CORPUS"])
+TYPE_ALL = """const done = arguments[1];
+Promise.all([zepiro.idle(), ...arguments[0].map((line) => zepiro.type(line))])
+  .then(() => done(zepiro.transcript()));"""
+
+
+def browser():
+    options = webdriver.ChromeOptions()
+    options.binary_location = os.environ["ZEPIRO_CHROMIUM"]
+    for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                 "--no-first-run", "--disable-background-networking",
+                 "--disable-component-update", "--disable-sync",
+                 "--user-data-dir=" + tempfile.mkdtemp()):
+        options.add_argument(flag)
+    options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
+    driver = webdriver.Chrome(service=Service(os.environ["ZEPIRO_CHROMEDRIVER"]), options=options)
+    driver.execute_cdp_cmd("Network.enable", {})
+    driver.execute_cdp_cmd("Network.setBlockedURLs",
+                           {"urls": ["http://*", "https://*", "ws://*", "wss://*"]})
+    return driver
+
+
+def linux(seed, lines):
+    """What the Linux program writes for the lines, up to where the page,
+    whose input never ends, would wait for the next one: a run that met the
+    end of its input (status 1) wrote one line end more."""
+    run = subprocess.run([LINUX, f"--seed={seed}"], capture_output=True, check=False,
+                         input="".join(line + "\n" for line in lines).encode())
+    written = run.stdout.decode()
+    return written[:-1] if run.returncode == 1 else written
+
+
+class Page(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.driver = browser()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+
+    def open(self, url, driver=None):
+        """Loads the page anew, as a link opened in a new tab does."""
+        driver = driver or self.driver
+        driver.get("about:blank")
+        driver.get(url)
+        return driver.execute_async_script(TYPE_ALL, [])
+
+    def session(self, seed, lines):
+        self.open(f"{PAGE}#seed={seed}&typed=")
+        return self.driver.execute_async_script(TYPE_ALL, lines)
+
+    def screen(self, driver):
+        return driver.find_element("id", "screen").text
+
+    def test_corpus_sessions_write_what_linux_writes(self):
+        for path in sorted(CORPUS.glob("*-utf8")):
+            data = path.read_bytes()
+            if data[0] != 0:
+                continue  # sessions whose output fails are for the console
+            seed = int.from_bytes(data[1:5], "little")
+            lines = data[5:].decode().split("\n")[:-1]  # the page types whole lines
+            with self.subTest(path.name):
+                self.assertEqual(self.session(seed, lines), linux(seed, lines))
+
+    def test_names_are_taken_and_refused_as_on_linux(self):
+        lines = ["0", "15 1"]
+        for character in "¥‾～－−〜—¢①㈱髙﨑éｱ😀":
+            lines += [character * 6, character * 5]
+        lines += ["¥" * 11, "¥" * 12, "ｱｲｳｴｵｶｷｸｹｺｻ", "ｱｲｳｴｵｶｷｸｹｺｻｼ", "2"]
+        self.assertEqual(self.session(5, lines), linux(5, lines))
+
+    def test_a_share_link_shows_the_same_draw_in_another_browser(self):
+        self.open(PAGE)
+        self.driver.execute_async_script(TYPE_ALL, ["0", "3 2", "ゼピロ ミナ ｱｲｳ", "2"])
+        link = self.driver.execute_script("return zepiro.shareLink()")
+        other = browser()
+        try:
+            self.assertEqual(self.open(link, other), self.driver.execute_script(
+                "return zepiro.transcript()"))
+            self.assertEqual(self.screen(other), self.screen(self.driver))
+            # and the dialogue goes on from there
+            self.assertEqual(other.execute_async_script(TYPE_ALL, ["0"]),
+                             self.driver.execute_async_script(TYPE_ALL, ["0"]))
+        finally:
+            other.quit()
+
+    def test_a_bad_fragment_gives_a_notice_and_a_fresh_session(self):
+        for fragment in ("seed=1&typed=AAA", "seed=4294967296&typed=", "seed=1&typed=MQ",
+                         "seed=1&typed=" + "MAo" * 90000):
+            with self.subTest(fragment[:24]):
+                self.assertTrue(self.open(f"{PAGE}#{fragment}").startswith("- ゼピロ"))
+                self.assertIn("リンクを読めません", self.driver.find_element("id", "notice").text)
+        hostile = base64.urlsafe_b64encode(b'<img src=x onerror="window.hacked=1">\n')
+        self.open(f"{PAGE}#seed=1&typed={hostile.decode().rstrip('=')}")
+        self.assertIsNone(self.driver.execute_script("return window.hacked"))
+        self.assertEqual(self.driver.find_elements("css selector", "img"), [])
+
+    def test_on_a_phone_nothing_scrolls_sideways_and_columns_line_up(self):
+        metrics = {"width": 360, "height": 640, "deviceScaleFactor": 2, "mobile": True}
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", metrics)
+        try:
+            self.session(1, ["0", "1 1", "ゼピロ", "1"])
+            # the left of the second entry of each row of the character screen
+            starts = self.driver.execute_script("""return [...document.querySelectorAll('.line')]
+                .filter((line) => /^\\d-\\d: /.test(line.textContent))
+                .map((line) => [...line.children].filter((cell) => cell.textContent === '-')[1]
+                    .previousSibling.getBoundingClientRect().left);""")
+            self.assertEqual(len(starts), 9)
+            self.assertEqual(len(set(starts)), 1)
+            self.assertGreaterEqual(self.font_size(), 8)
+            self.session(1, ["1", "1 9", "ゼピロ"] + ["2000000000"] * 9)
+            width = "return [document.documentElement.scrollWidth, window.innerWidth]"
+            self.assertLessEqual(*self.driver.execute_script(width))
+            narrow = self.font_size()
+            self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                        dict(metrics, width=640, height=360))
+            self.assertGreater(self.font_size(), narrow)
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+    def font_size(self):
+        return float(self.driver.execute_script(
+            "return getComputedStyle(document.getElementById('screen')).fontSize")[:-2])
+
+    def test_nothing_but_the_page_itself_is_ever_asked_for(self):
+        self.session(3, ["0", "2 1", "A B", "2"])
+        messages = [json.loads(entry["message"])["message"]
+                    for entry in self.driver.get_log("performance")]
+        asked = [message["params"]["request"]["url"] for message in messages
+                 if message["method"] == "Network.requestWillBeSent"]
+        self.assertIn(PAGE, asked)
+        for url in asked:
+            self.assertRegex(url, r"^(file|data|about|chrome):")  # the browser's own pages
+
+
+if __name__ == "__main__":
+    unittest.main()
