@@ -11,6 +11,7 @@ from pathlib import Path
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.support.wait import WebDriverWait
 
 PAGE = (Path(os.environ["ZEPIRO_SITE"]) / "index.html").as_uri()
 LINUX = os.environ["ZEPIRO_LINUX"]
@@ -131,7 +132,7 @@ class Page(unittest.TestCase):
             narrow = self.font_size()
             self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
                                         dict(metrics, width=640, height=360))
-            self.assertGreater(self.font_size(), narrow)
+            WebDriverWait(self.driver, 5).until(lambda _: self.font_size() > narrow)
         finally:
             self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
