@@ -18,9 +18,14 @@ mergeInto(LibraryManager.library, {
     Module['page'].write(stream, HEAPU8.slice(bytes, bytes + count));
   },
 
-  zepiro_page_has_cp932__deps: ['$cp932'],
+  // The table itself is made when a name is first checked, not at start.
   zepiro_page_has_cp932: function () {
-    return cp932.table() !== null ? 1 : 0;
+    try {
+      new TextDecoder('shift_jis');
+      return 1;
+    } catch (e) {
+      return 0;
+    }
   },
 
   zepiro_page_convert__deps: ['$cp932'],
@@ -37,11 +42,11 @@ mergeInto(LibraryManager.library, {
   // CP932 from the browser's Shift_JIS decoder (WHATWG's, which is CP932).
   $cp932: {
     // The CP932 bytes of every character that has them, by code point; built
-    // on first use, null where the browser has no Shift_JIS decoder.
-    encodings: undefined,
+    // on first use.
+    encodings: null,
 
     table: function () {
-      if (cp932.encodings === undefined) {
+      if (cp932.encodings === null) {
         cp932.encodings = cp932.build();
       }
       return cp932.encodings;
@@ -56,12 +61,7 @@ mergeInto(LibraryManager.library, {
     // give for CP932's own take their forms: "−" of "－", "〜" of "～", "—" of
     // "―", "‖" of "∥", "¢" of "￠", "£" of "￡", "¬" of "￢".
     build: function () {
-      var decoder;
-      try {
-        decoder = new TextDecoder('shift_jis');
-      } catch (e) {
-        return null;
-      }
+      var decoder = new TextDecoder('shift_jis');
       var encodings = new Map();
       function add(bytes) {
         var text = decoder.decode(new Uint8Array(bytes));
