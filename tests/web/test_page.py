@@ -11,11 +11,13 @@ from pathlib import Path
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.wait import WebDriverWait
 
 PAGE = (Path(os.environ["ZEPIRO_SITE"]) / "index.html").as_uri()
 LINUX = os.environ["ZEPIRO_LINUX"]
 CORPUS = Path(os.environ["ZEPIRO_CORPUS"])
+NAMES = " ".join(f"P{i}" for i in range(15))
 TYPE_ALL = """const done = arguments[1];
 Promise.all([zepiro.idle(), ...arguments[0].map((line) => zepiro.type(line))])
   .then(() => done(zepiro.transcript()));"""
@@ -45,6 +47,10 @@ def linux(seed, lines):
                          input="".join(line + "\n" for line in lines).encode())
     written = run.stdout.decode()
     return written[:-1] if run.returncode == 1 else written
+
+
+def link_text(line):
+    return base64.urlsafe_b64encode(line.encode() + b"\n").decode().rstrip("=")
 
 
 class Page(unittest.TestCase):
@@ -103,15 +109,34 @@ class Page(unittest.TestCase):
             other.quit()
 
     def test_a_bad_fragment_gives_a_notice_and_a_fresh_session(self):
-        for fragment in ("seed=1&typed=AAA", "seed=4294967296&typed=", "seed=1&typed=MQ",
-                         "seed=1&typed=" + "MAo" * 90000):
+        redraws = link_text("0\n15 99\n" + NAMES + "\n2" + "\n0" * 1100)  # 35 M characters
+        for fragment in ("seed=1&typed=M!o", "seed=4294967296&typed=", "seed=1&typed=MQ",
+                         "seed=1&typed=" + "MAo" * 90000, "seed=1&typed=" + redraws):
             with self.subTest(fragment[:24]):
                 self.assertTrue(self.open(f"{PAGE}#{fragment}").startswith("- ゼピロ"))
                 self.assertIn("リンクを読めません", self.driver.find_element("id", "notice").text)
-        hostile = base64.urlsafe_b64encode(b'<img src=x onerror="window.hacked=1">\n')
-        self.open(f"{PAGE}#seed=1&typed={hostile.decode().rstrip('=')}")
+        self.open(f"{PAGE}#seed=1&typed={link_text('<img src=x onerror=window.hacked=1>')}")
         self.assertIsNone(self.driver.execute_script("return window.hacked"))
         self.assertEqual(self.driver.find_elements("css selector", "img"), [])
+
+    def test_the_enter_that_ends_a_conversion_sends_nothing(self):
+        self.session(1, [])
+        line = self.driver.find_element("id", "line")
+        line.send_keys("1")
+        for composing in ("isComposing: true", "keyCode: 229"):
+            self.driver.execute_script("arguments[0].dispatchEvent(new KeyboardEvent("
+                                       f"'keydown', {{key: 'Enter', {composing}}}))", line)
+        typed = "return zepiro.shareLink().split('typed=')[1]"
+        self.assertEqual(self.driver.execute_script(typed), "")
+        line.send_keys(Keys.ENTER)
+        self.assertEqual(self.driver.execute_script(typed), "MQo")  # "1\n"
+
+    def test_an_unfinished_session_is_offered_again(self):
+        lines = ["0", "2 1", "A B"]
+        self.session(2, lines)
+        self.open(PAGE)
+        self.driver.find_element("css selector", "#notice button").click()
+        self.assertEqual(self.driver.execute_async_script(TYPE_ALL, []), linux(2, lines))
 
     def test_on_a_phone_nothing_scrolls_sideways_and_columns_line_up(self):
         metrics = {"width": 360, "height": 640, "deviceScaleFactor": 2, "mobile": True}
