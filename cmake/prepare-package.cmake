@@ -5,11 +5,12 @@
 # - In a .deb the changelog (NEWS.md, installed as share/doc/zepiro/changelog)
 #   is rewritten in the form Debian reads a native package's changelog in:
 #   one entry per "## VERSION (YYYY-MM-DD)" heading, its "- " items as "*"
-#   items, signed by the package's maintainer.
+#   items in plain text (without Markdown's backticks), signed by the
+#   package's maintainer.
 # - Manual pages and the changelog are compressed with gzip -9n (-n leaves the
 #   name and time out, so the same file always gives the same bytes).
 # - A .deb carries a lintian override for the one note that does not apply to
-#   the program (see below).
+#   the program, with the reason above it.
 # - Programs lose their .comment section, the compiler's version notes, which
 #   `strip` keeps and the program never uses.
 
@@ -40,6 +41,7 @@ endfunction()
 
 # Appends one "*" item, its words wrapped so no line passes 80 columns.
 function(zepiro_changelog_item text out)
+  string(REPLACE "`" "" text "${text}")
   string(REGEX REPLACE "[ \t]+" " " text "${text}")
   string(STRIP "${text}" text)
   string(REPLACE " " ";" words "${text}")
@@ -111,12 +113,13 @@ if(CPACK_GENERATOR STREQUAL "DEB")
   foreach(changelog IN LISTS changelogs)
     zepiro_debian_changelog("${changelog}")
   endforeach()
-  # lintian notes a program that calls no fortified function at all. The
-  # program's only calls that could be (read and poll) take fixed buffers whose
-  # sizes the compiler checks when it builds with _FORTIFY_SOURCE, so it calls
-  # the plain functions: the note does not apply.
+  # lintian notes a program that calls no fortified function at all; the
+  # comment lines above the override say why that is so here.
   file(WRITE
        "${CPACK_TEMPORARY_DIRECTORY}${CPACK_PACKAGING_INSTALL_PREFIX}/share/lintian/overrides/${CPACK_PACKAGE_NAME}"
+       "# Built with -D_FORTIFY_SOURCE=2: the compiler calls a checked function only\n"
+       "# where it knows a buffer's size and cannot tell that a call stays within\n"
+       "# it. No call in zepiro is of that kind, so it links none.\n"
        "${CPACK_PACKAGE_NAME}: hardening-no-fortify-functions [usr/bin/zepiro]\n")
 endif()
 

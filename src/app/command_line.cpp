@@ -23,11 +23,11 @@ CommandLine parseCommandLine(std::span<const char* const> args) {
   constexpr std::string_view kSeedEquals = "--seed=";
   for (size_t i = 0; i < args.size(); ++i) {
     std::string_view arg = args[i];
-    if (arg == "--help" || arg == "-h") {
-      return {CommandLine::Action::help, std::nullopt, {}};
-    }
-    if (arg == "--version") {
-      return {CommandLine::Action::version, std::nullopt, {}};
+    if (arg == "--help" || arg == "-h" || arg == "--version") {
+      if (line.action == CommandLine::Action::dialogue) {
+        line.action = arg == "--version" ? CommandLine::Action::version : CommandLine::Action::help;
+      }
+      continue;
     }
     std::optional<std::uint32_t> seed;
     if (arg == "--seed") {

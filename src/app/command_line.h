@@ -19,8 +19,10 @@ struct CommandLine {
   std::string problem;  // with `usage`: what is wrong, in Japanese, for a "zepiro: " line
 };
 
-// Reads the arguments that follow the program's name, from left to right:
-// --help and --version answer at once, --seed takes a number from 0 to
-// 4294967295, and the first argument that is none of these (or a seed that is
-// not such a number) makes the whole line a usage error that says which.
+// Reads the arguments that follow the program's name, all of them before
+// acting on any: the first argument that is not --help, -h, --version or
+// --seed with a number from 0 to 4294967295 makes the whole line a usage
+// error that says which, wherever --help or --version stand. Otherwise the
+// first --help (or -h) or --version is the answer, and without one it is the
+// dialogue, seeded by the last --seed.
 CommandLine parseCommandLine(std::span<const char* const> args);

@@ -4,15 +4,11 @@
 #include "console/console.h"
 
 // Runs `job`, a piece of the program that talks on the console and returns an
-// ExitStatus, once the console's converters are open. When they cannot be
-// opened, the job's output cannot be written or its input cannot be read
-// (which is not its end), says so in one line on the console's error stream
-// and returns ExitStatus::cannotWork instead.
+// ExitStatus. When the job's output cannot be written or its input cannot be
+// read (which is not its end), says so in one line on the console's error
+// stream and returns ExitStatus::cannotWork instead.
 template <typename Job>
-ExitStatus runOnConsole(Console& console, Job job) {
-  if (!checkConverters(console)) {
-    return ExitStatus::cannotWork;
-  }
+ExitStatus runReportingFailures(Console& console, Job job) {
   try {
     return job();
   } catch (const OutputFailed& failure) {
@@ -22,4 +18,14 @@ ExitStatus runOnConsole(Console& console, Job job) {
     reportFailure(console, failure.reason);
     return ExitStatus::cannotWork;
   }
+}
+
+// The same once the console's converters are open; when they cannot be
+// opened, says so and returns ExitStatus::cannotWork before `job` starts.
+template <typename Job>
+ExitStatus runOnConsole(Console& console, Job job) {
+  if (!checkConverters(console)) {
+    return ExitStatus::cannotWork;
+  }
+  return runReportingFailures(console, job);
 }

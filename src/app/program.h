@@ -10,6 +10,7 @@
 // (seeded with --seed N, else with `clockSeed`) and its status, the usage
 // text or the version with `finished`, or on the error stream a line saying
 // what is wrong with the arguments and the usage line, with `cannotWork`.
-// Also `cannotWork` when the console cannot be written or read, or its
-// converters cannot be opened.
+// Also `cannotWork` when the console cannot be written or read, or, for the
+// dialogue, its converters cannot be opened: the usage text and the version
+// need none.
 ExitStatus runProgram(std::span<const char* const> args, Console& console, std::uint32_t clockSeed);

@@ -2,25 +2,17 @@
 
 #include <iostream>
 
-namespace {
-
-// Output is sent early once this much has gathered, so a long screen never
-// makes the buffer grow.
-constexpr size_t kPendingLimit = size_t{64} * 1024;
-
-}  // namespace
-
 Console::Console(std::istream& input, std::ostream& output, Encoding encoding)
     : Console(input, output, std::cerr, encoding) {}
 
 Console::Console(std::istream& input, std::ostream& output, std::ostream& errors, Encoding encoding,
                  ConverterOpener open)
     : in(input), out(output), err(errors), encoding(encoding), codec(open) {
-  pending.reserve(kPendingLimit + 4096);
-  converted.reserve(kPendingLimit + 4096);
-  prompt.reserve(512);
-  token.reserve(256);
-  ahead.reserve(8);
+  pending.reserve(kConversionRoom);
+  converted.reserve(kConversionRoom);
+  prompt.reserve(kPromptRoom);
+  token.reserve(kWordLimit);
+  ahead.reserve(kLookAheadRoom);
 }
 
 void writeText(Console& console, std::string_view text) {
@@ -29,7 +21,7 @@ void writeText(Console& console, std::string_view text) {
 }
 
 void flushIfLarge(Console& console) {
-  if (console.pending.size() > kPendingLimit) {
+  if (console.pending.size() > kSendThreshold) {
     flush(console);
   }
 }
@@ -52,7 +44,8 @@ void flush(Console& console) {
 }
 
 void pageBreak(Console& console) {
-  writeText(console, "\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n");
+  console.pending.append(kPageBreakLineEnds, '\n');
+  flushIfLarge(console);
 }
 
 void writeErrorLine(Console& console, std::string_view line) {
@@ -75,8 +68,8 @@ bool checkConverters(Console& console) {
   if (console.codec.isOpen()) {
     return true;
   }
-  // Plain ASCII: without a converter nothing else can be shown.
-  reportFailure(console,
-                "cannot open a converter between UTF-8 and CP932: " + console.codec.openFailure());
+  // In Japanese, as every message is; with no converter the line goes out as
+  // its UTF-8 bytes.
+  reportFailure(console, "CP932の変換器を開けません: " + console.codec.openFailure());
   return false;
 }

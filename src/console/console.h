@@ -9,11 +9,34 @@
 #include "console/platform.h"
 #include "console/read_failure.h"
 
+// Output waits in the console until a read sends it, or until more than
+// kSendThreshold bytes wait: the write that passed it sends them. The room
+// above the threshold takes that one write, a formatted line of a screen or
+// one of the tool's texts (the longest, the help, is about 1.2 KB), so what
+// waits never outgrows kConversionRoom.
+inline constexpr size_t kSendThreshold = size_t{64} * 1024;
+static_assert(kConversionRoom - kSendThreshold >= 4096,
+              "room for the write that passes the threshold");
+
+// Longest word a read keeps; the rest of a longer one is read and thrown away.
+inline constexpr size_t kWordLimit = 128;
+// Its UTF-8 form (three bytes for each CP932 byte at most) is converted in the same room.
+static_assert(3 * kWordLimit <= kConversionRoom, "a typed word converts in the output's room");
+
+// The longest prompt the tool writes (the after-draw menu, about 200 bytes) fits.
+inline constexpr size_t kPromptRoom = 512;
+
+// The most bytes a read looks at before it takes them: one character.
+inline constexpr size_t kLookAheadRoom = 4;
+
+// Pushes old text off the screen: this many line ends, written in one go.
+inline constexpr size_t kPageBreakLineEnds = 25;
+
 // The tool's one link to the user: the input and output streams, the stream
 // for the tool's own failures, and the encoding the bytes on them use. Output
 // is gathered as UTF-8 in `pending` and sent (converted in CP932 mode) by
 // flush(), which every read calls first. The strings are scratch space
-// reserved once, so screens allocate nothing.
+// reserved once, with the room named above, so screens allocate nothing.
 struct Console {
   // Failures go to the process's standard error.
   Console(std::istream& input, std::ostream& output, Encoding encoding);
@@ -25,12 +48,13 @@ struct Console {
   std::ostream& out;
   std::ostream& err;
   Encoding encoding;
-  Cp932Codec codec;       // opened in either encoding: names are checked against CP932
-  std::string pending;    // written but not yet sent
-  std::string converted;  // CP932 bytes on their way out, UTF-8 names on their way in
-  std::string prompt;     // the prompt of the current question, written again on a refusal
-  std::string token;      // the word being read
-  std::string ahead;      // bytes taken from the input to look at, not yet read
+  Cp932Codec codec;           // opened in either encoding: names are checked against CP932
+  std::string pending;        // written but not yet sent
+  std::string converted;      // CP932 bytes on their way out, UTF-8 names on their way in
+  std::string prompt;         // the prompt of the current question, written again on a refusal
+  std::string token;          // the word being read
+  std::string ahead;          // bytes taken from the input to look at, not yet read
+  bool inputStarted = false;  // whether a read has begun to take the input
 };
 
 // Thrown when output cannot be sent; `reason` says why, in the tool's words
@@ -49,7 +73,7 @@ void flushIfLarge(Console& console);
 // throws OutputFailed when the conversion or the stream fails.
 void flush(Console& console);
 
-// Pushes old text off the screen: exactly 25 line ends.
+// Pushes old text off the screen with kPageBreakLineEnds line ends.
 void pageBreak(Console& console);
 
 // Writes one line on the error stream, in the console's encoding where the

@@ -27,3 +27,8 @@ Encoding encodingForCodeset(std::string_view codeset) {
 Encoding encodingForCodePage(unsigned codePage) {
   return codePage == kCp932CodePage ? Encoding::cp932 : Encoding::utf8;
 }
+
+bool isCp932LeadByte(int byte) {
+  const int c = byte & 0xFF;
+  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}

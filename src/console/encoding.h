@@ -18,3 +18,6 @@ inline constexpr unsigned kCp932CodePage = 932;
 // Maps a Windows code page number (a console's output code page, or the ANSI
 // code page) to the console encoding: 932 means CP932, everything else UTF-8.
 Encoding encodingForCodePage(unsigned codePage);
+
+// True for a byte that starts a two-byte CP932 character.
+bool isCp932LeadByte(int byte);

@@ -3,7 +3,7 @@
 #include <array>
 #include <charconv>
 
-#include "console/text.h"
+#include "console/cp932_width.h"
 
 namespace {
 

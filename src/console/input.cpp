@@ -1,23 +1,32 @@
 #include "console/input.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <istream>
 
 #include "console/text.h"
+#include "console/typed_alikes.h"
 
 namespace {
 
 constexpr int kEnd = std::char_traits<char>::eof();
 
-// Longest word kept; the rest of a longer one is read and thrown away.
-constexpr size_t kWordLimit = 128;
-
-enum class Scan { number, notNumber, tooLarge };
-
+// What separates answers. A number read also takes the wide blank "　" for a
+// blank (it stands for ' ' among the typed alikes); a name ends only at these.
 bool isBlank(int c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
+
+enum class Scan { number, notNumber, tooLarge };
+
+// A look at the next character keeps its bytes in the room the console has
+// for them.
+static_assert(std::all_of(kTypedAlikes.begin(), kTypedAlikes.end(),
+                          [](const TypedAlike& alike) {
+                            return alike.utf8.size() <= kLookAheadRoom;
+                          }),
+              "a typed alike is longer than the console's look-ahead room");
 
 bool isDigit(int c) {
   return c >= '0' && c <= '9';
@@ -50,57 +59,48 @@ int takeByte(Console& console) {
   return c;
 }
 
-// The next character as a number read sees it: `meaning` is its byte, or,
-// for a digit, a minus or a space typed full-width with the input method on,
-// the ASCII character it stands for; `length` counts its bytes.
+// True if the input goes on with `bytes`. A byte is looked at only when all
+// before it matched, so a look at a character never reaches past a line end.
+bool inputGoesOnWith(Console& console, std::string_view bytes) {
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    if (peekByte(console, i) != static_cast<unsigned char>(bytes[i])) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// The next character as a number read sees it: `meaning` is its byte, or the
+// ASCII character a typed alike stands for; `length` counts its bytes.
 struct Symbol {
   int meaning;
   size_t length;
 };
 
-// "０"-"９", "－", "ー" and "　" in CP932 (U+2212 "−" has no code of its
-// own there: it is written as "－").
 Symbol peekCp932Symbol(Console& console, int lead) {
-  if (lead == 0x81 || lead == 0x82) {
+  auto code = static_cast<unsigned>(lead);
+  size_t length = 1;
+  if (isCp932LeadByte(lead)) {
     const int trail = peekByte(console, 1);
-    if (lead == 0x82 && trail >= 0x4F && trail <= 0x58) {
-      return {'0' + (trail - 0x4F), 2};
+    if (trail == kEnd) {
+      return {lead, 1};
     }
-    if (lead == 0x81 && trail == 0x40) {
-      return {' ', 2};
-    }
-    if (lead == 0x81 && (trail == 0x7C || trail == 0x5B)) {
-      return {'-', 2};
+    code = code * 256 + static_cast<unsigned>(trail);
+    length = 2;
+  }
+  for (const TypedAlike& alike : kTypedAlikes) {
+    if (alike.cp932 == code) {
+      return {alike.meaning, length};
     }
   }
   return {lead, 1};
 }
 
-// "０"-"９", "－", "−", "ー" and "　" in UTF-8, all three bytes long. Only
-// continuation bytes are looked at past the first, so a look never reaches
-// past a line end.
 Symbol peekUtf8Symbol(Console& console, int lead) {
-  if (lead != 0xE2 && lead != 0xE3 && lead != 0xEF) {
-    return {lead, 1};
-  }
-  const int second = peekByte(console, 1);
-  if (second < 0x80 || second > 0xBF) {
-    return {lead, 1};
-  }
-  const int third = peekByte(console, 2);
-  if (third < 0x80 || third > 0xBF) {
-    return {lead, 1};
-  }
-  const auto c =
-      static_cast<char32_t>(((lead & 0x0F) << 12) | ((second & 0x3F) << 6) | (third & 0x3F));
-  if (c >= U'０' && c <= U'９') {
-    return {static_cast<int>('0' + (c - U'０')), 3};
-  }
-  if (c == U'－' || c == U'−' || c == U'ー') {
-    return {'-', 3};
-  }
-  if (c == U'　') {
-    return {' ', 3};
+  for (const TypedAlike& alike : kTypedAlikes) {
+    if (static_cast<unsigned char>(alike.utf8[0]) == lead && inputGoesOnWith(console, alike.utf8)) {
+      return {alike.meaning, alike.utf8.size()};
+    }
   }
   return {lead, 1};
 }
@@ -114,17 +114,31 @@ Symbol peekSymbol(Console& console) {
                                              : peekUtf8Symbol(console, lead);
 }
 
-void takeSymbol(Console& console, Symbol symbol) {
-  for (size_t i = 0; i < symbol.length; ++i) {
+void takeBytes(Console& console, size_t count) {
+  for (size_t i = 0; i < count; ++i) {
     takeByte(console);
   }
 }
 
-// Skips blanks, line ends and full-width spaces; the input ending here ends
-// the dialogue.
+// An answers file saved as UTF-8 by some editors starts with a byte order
+// mark: one there is not part of the first answer. Anywhere else it is an
+// ordinary character.
+void skipByteOrderMark(Console& console) {
+  constexpr std::string_view kByteOrderMark = "\uFEFF";
+  if (console.encoding == Encoding::utf8 && inputGoesOnWith(console, kByteOrderMark)) {
+    takeBytes(console, kByteOrderMark.size());
+  }
+}
+
+// Skips blanks, line ends and wide blanks; the input ending here ends the
+// dialogue. Every read starts here, the first one at the start of the input.
 void skipBlanks(Console& console) {
+  if (!console.inputStarted) {
+    console.inputStarted = true;
+    skipByteOrderMark(console);
+  }
   for (Symbol s = peekSymbol(console); isBlank(s.meaning); s = peekSymbol(console)) {
-    takeSymbol(console, s);
+    takeBytes(console, s.length);
   }
   if (peekByte(console) == kEnd) {
     throw InputEnded{};
@@ -138,7 +152,7 @@ Scan scanNumber(Console& console, int& value) {
   Symbol s = peekSymbol(console);
   if (s.meaning == '-' || s.meaning == '+') {
     negative = s.meaning == '-';
-    takeSymbol(console, s);
+    takeBytes(console, s.length);
     s = peekSymbol(console);
   }
   if (!isDigit(s.meaning)) {
@@ -148,7 +162,7 @@ Scan scanNumber(Console& console, int& value) {
   std::int64_t magnitude = 0;
   bool tooLarge = false;
   for (; isDigit(s.meaning); s = peekSymbol(console)) {
-    takeSymbol(console, s);
+    takeBytes(console, s.length);
     magnitude = magnitude * 10 + (s.meaning - '0');
     if (magnitude > limit) {
       tooLarge = true;
@@ -178,6 +192,8 @@ void refuse(Console& console, std::string_view notice, std::initializer_list<For
   flush(console);
 }
 
+// A number outside the question's range, or beyond 32 bits where the question
+// has a range of its own, is answered with that range.
 void refuseNumber(Console& console, Scan scan, NumberRange range) {
   if (scan == Scan::notNumber) {
     refuse(console, "□数字で入力してください\n");
@@ -256,7 +272,7 @@ int askNumber(Console& console, std::string_view prompt, std::initializer_list<F
     if (scan == Scan::number && value >= range.low && value <= range.high) {
       return value;
     }
-    refuseNumber(console, scan == Scan::number ? Scan::tooLarge : scan, range);
+    refuseNumber(console, scan, range);
   }
 }
 
@@ -272,7 +288,7 @@ void askPair(Console& console, int& first, int& second, std::string_view prompt)
       return;
     }
     if (scan == Scan::number) {
-      takeSymbol(console, after);  // the hyphen
+      takeBytes(console, after.length);  // the hyphen
       scan = scanNumber(console, b);
       if (scan == Scan::number) {
         first = a;

@@ -14,6 +14,14 @@
 // outside the range, a word that is too long or not text) is refused: the
 // rest of that line is dropped, a notice and the prompt are written again and
 // the read waits for a new answer.
+//
+// Every read skips blanks and line ends before its answer, and the wide blank
+// "　" with them. A number ends at any of them; a number or pair also takes
+// what is typed with a Japanese input method on (full-width digits, "＋",
+// "－", "ー" and the like; the table is typed_alikes.h) for the ASCII character
+// it stands for. A name ends only at an ASCII blank or a line end, so a wide
+// blank inside or after it is kept. A UTF-8 byte order mark at the very start
+// of the input is skipped.
 
 // Thrown by a read that finds the input ended; the dialogue ends with it.
 struct InputEnded {};

@@ -39,6 +39,11 @@ using ConverterOpener = Converter* (*)(const char* to, const char* from);
 
 void closeConverter(Converter* converter);
 
+// The most bytes the console hands to convert() at once: its output waiting to
+// be sent (it never gathers more, see console.h), or one typed word. A
+// converter may reserve room for that much once, so no conversion allocates.
+inline constexpr size_t kConversionRoom = size_t{68} * 1024;
+
 // Converts all of `in` into `out`. False when a character has no form in the
 // target encoding or the bytes are broken; `out` then holds an unspecified
 // part of the result.

@@ -128,9 +128,8 @@ Converter* openConverter(const char* to, const char* from) {
     return nullptr;
   }
   auto* converter = new Converter{fromPage, toPage, {}};
-  // Room for the largest piece of output sent at once, so no conversion
-  // during the dialogue allocates.
-  converter->wide.reserve(size_t{80} * 1024);
+  // Each byte becomes at most one UTF-16 unit.
+  converter->wide.reserve(kConversionRoom);
   return converter;
 }
 

@@ -2,15 +2,7 @@
 
 #include <cstddef>
 
-namespace {
-
-struct Decoded {
-  char32_t codePoint;
-  size_t length;  // bytes taken; 0 when the sequence is malformed
-};
-
-// Decodes the character at the start of `text` (which must not be empty).
-Decoded decodeFirst(std::string_view text) {
+Utf8Character firstCharacter(std::string_view text) {
   auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
   unsigned char lead = byte(0);
   if (lead < 0x80) {
@@ -43,26 +35,9 @@ Decoded decodeFirst(std::string_view text) {
   return {value, length};
 }
 
-}  // namespace
-
-int cp932Width(std::string_view utf8) {
-  int width = 0;
-  while (!utf8.empty()) {
-    Decoded d = decodeFirst(utf8);
-    size_t step = d.length == 0 ? 1 : d.length;
-    // "¥" and "‾" are written as the single bytes 0x5C and 0x7E.
-    bool narrow = d.length == 0 || d.codePoint < 0x80 ||
-                  (d.codePoint >= 0xFF61 && d.codePoint <= 0xFF9F) || d.codePoint == 0xA5 ||
-                  d.codePoint == 0x203E;
-    width += narrow ? 1 : 2;
-    utf8.remove_prefix(step);
-  }
-  return width;
-}
-
 bool isValidUtf8(std::string_view bytes) {
   while (!bytes.empty()) {
-    Decoded d = decodeFirst(bytes);
+    Utf8Character d = firstCharacter(bytes);
     if (d.length == 0) {
       return false;
     }
@@ -73,7 +48,7 @@ bool isValidUtf8(std::string_view bytes) {
 
 bool hasControlCharacter(std::string_view utf8) {
   while (!utf8.empty()) {
-    Decoded d = decodeFirst(utf8);
+    Utf8Character d = firstCharacter(utf8);
     char32_t c = d.codePoint;
     if (d.length != 0 && (c < 0x20 || (c >= 0x7F && c <= 0x9F))) {
       return true;

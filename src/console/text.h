@@ -1,13 +1,18 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
-// Facts about UTF-8 text as the console shows it.
+// Facts about UTF-8 text.
 
-// Width of the text in bytes of its CP932 form, which is also its width in
-// terminal columns: ASCII, half-width katakana (U+FF61..U+FF9F), "¥" and "‾"
-// count 1, every other character 2. Field widths and name limits are measured with it.
-int cp932Width(std::string_view utf8);
+// One character at the start of UTF-8 text.
+struct Utf8Character {
+  char32_t codePoint;
+  size_t length;  // bytes it takes; 0 when the bytes there are not UTF-8
+};
+
+// Decodes the character at the start of `text`, which must not be empty.
+Utf8Character firstCharacter(std::string_view text);
 
 // True if the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
 bool isValidUtf8(std::string_view bytes);

@@ -2,6 +2,7 @@
 
 #include "console/windows_api.h"
 
+#include <string_view>
 #include <utility>
 
 #include "console/codepage_win32.h"
@@ -14,11 +15,49 @@ constexpr DWORD kPieceLength = 1024;
 
 constexpr wchar_t kCtrlZ = 0x1A;
 
+// Bytes of a piped line handed on at once; a longer line comes in pieces, so
+// no input, however long its lines, makes a buffer grow without limit.
+constexpr size_t kLinePieceBytes = 4096;
+
+constexpr wchar_t kByteOrderMark = 0xFEFF;
+
 // What a typed character becomes when the console's encoding cannot hold it:
 // DEL, a control character that every read refuses (a name gets the notice
 // for characters it may not hold). Never "?" or a look-alike that a name
 // could keep in place of what was typed.
 constexpr char kUnheld = '\x7F';
+
+// The length of the longest start of `bytes` that ends with a whole
+// character of `codePage`.
+size_t wholeCharacters(std::string_view bytes, unsigned codePage) {
+  if (codePage == kCp932CodePage) {
+    size_t i = 0;
+    while (i < bytes.size()) {
+      const size_t length = isCp932LeadByte(bytes[i]) ? 2 : 1;
+      if (i + length > bytes.size()) {
+        break;
+      }
+      i += length;
+    }
+    return i;
+  }
+  // UTF-8: the last character starts at the last byte that is not a
+  // continuation byte, and is cut short if its lead byte promises more.
+  auto byte = [&](size_t i) { return static_cast<unsigned char>(bytes[i]); };
+  size_t lead = bytes.size();
+  while (lead > 0 && bytes.size() - lead < 4 && (byte(lead - 1) & 0xC0) == 0x80) {
+    --lead;
+  }
+  if (lead == 0) {
+    return bytes.size();
+  }
+  --lead;
+  const size_t length = byte(lead) >= 0xF0   ? 4
+                        : byte(lead) >= 0xE0 ? 3
+                        : byte(lead) >= 0xC0 ? 2
+                                             : 1;
+  return lead + length > bytes.size() ? lead : bytes.size();
+}
 
 }  // namespace
 
@@ -74,19 +113,32 @@ WideReader endingAtCtrlZ(WideReader reader) {
 }
 
 WideReader lineReader(std::streambuf& bytes, unsigned codePage) {
-  return [&bytes, codePage, line = std::string()](std::wstring& wide) mutable {
-    line.clear();
-    for (int c = bytes.sbumpc(); c != std::char_traits<char>::eof(); c = bytes.sbumpc()) {
-      line += static_cast<char>(c);
-      if (c == '\n') {
+  // `cut` holds the start of a character that the last piece ended in.
+  return [&bytes, codePage, line = std::string(), cut = std::string(),
+          atStart = true](std::wstring& wide) mutable {
+    line = cut;
+    bool ended = false;
+    while (line.size() < kLinePieceBytes && (line.empty() || line.back() != '\n')) {
+      const int c = bytes.sbumpc();
+      if (c == std::char_traits<char>::eof()) {
+        ended = true;
         break;
       }
+      line += static_cast<char>(c);
     }
     if (line.empty()) {
       return false;
     }
+    const size_t whole =
+        ended || line.back() == '\n' ? line.size() : wholeCharacters(line, codePage);
+    cut.assign(line, whole);
+    line.resize(whole);
     // Broken bytes come through as replacement characters.
     bytesToWide(line, codePage, wide);
+    if (atStart && codePage == kUtf8CodePage && !wide.empty() && wide.front() == kByteOrderMark) {
+      wide.erase(0, 1);  // an answers file saved with a byte order mark
+    }
+    atStart = false;
     return true;
   };
 }

@@ -40,5 +40,7 @@ WideReader consoleReader(void* handle);
 // convention has it: what came before it is kept, nothing after it is read.
 WideReader endingAtCtrlZ(WideReader reader);
 
-// Reads bytes of `codePage` from `bytes` one line at a time.
+// Reads bytes of `codePage` from `bytes` one line at a time, a long line in
+// pieces of a few KB that never split a character. A UTF-8 byte order mark
+// at the very start is dropped.
 WideReader lineReader(std::streambuf& bytes, unsigned codePage);

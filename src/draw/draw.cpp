@@ -37,8 +37,7 @@ Attempt drawAttempt(Generator& generator, int racesLeft, int& kartQuota, bool on
     kartQuota = 1;
   }
   bool kart = slot <= kartQuota;
-  int group = kart ? cls + 1 : cls + 1 + CharacterRoster::kGroups;
-  return {cls + 1, character + 1, group, vehicle + 1, kart};
+  return {cls + 1, character + 1, vehicleGroupFor(cls + 1, kart), vehicle + 1, kart};
 }
 
 bool allowed(const Attempt& a, const CharacterRoster& characters, const VehicleRoster& vehicles) {

@@ -12,7 +12,7 @@ void writeRoster(Console& console, const R& roster, const ScreenDescription<R>& 
   for (int g = 1; g <= R::kGroups; ++g) {
     writeText(console, screen.headings[static_cast<size_t>(g - 1)]);
     for (int e = 1; e <= R::kEntries; ++e) {
-      write(console, screen.entry, {g, e, entryText(roster, g, e)});
+      write(console, screen.entryFormat, {g, e, entryText(roster, g, e)});
       writeText(console, e % screen.columns == 0 || e == R::kEntries ? "\n" : screen.gap);
     }
   }

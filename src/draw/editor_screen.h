@@ -9,19 +9,20 @@
 #include "draw/presets.h"
 
 // What tells one screen of the restriction editor from the other: how its
-// roster is laid out, its texts, its keys and its presets.
+// roster is laid out, its texts, its keys and its presets. Each screen's file
+// fills one in, its ban lists beside the menu that names them.
 template <typename R>
 struct ScreenDescription {
   std::array<std::string_view, R::kGroups> headings;  // written before each group's entries
   int columns;                                        // entries in one row
-  std::string_view entry;   // one entry: its pair, then its slot in a field
-  std::string_view gap;     // between the entries of a row
-  std::string_view menu;    // the presets, the switch and the end, after the roster
-  std::string_view prompt;  // asks for a pair
-  std::string_view notice;  // refuses a pair whose entry is not in its group
-  int presetKey;            // the group number that applies preset `entry`
-  int switchKey;            // the group number that opens `other` on the next cycle
-  EditorScreen other;       // the screen the switch key opens
+  std::string_view entryFormat;  // one entry: its pair, then its slot in a field
+  std::string_view gap;          // between the entries of a row
+  std::string_view menu;         // the presets, the switch and the end, after the roster
+  std::string_view prompt;       // asks for a pair
+  std::string_view notice;       // refuses a pair whose entry is not in its group
+  int presetKey;                 // the group number that applies the preset its entry number names
+  int switchKey;                 // the group number that opens `other` on the next cycle
+  EditorScreen other;            // the screen the switch key opens
   Presets presets;
 };
 

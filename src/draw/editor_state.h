@@ -3,8 +3,8 @@
 // Which screen the restriction editor shows next.
 enum class EditorScreen {
   ask,         // none chosen: the editor asks its first question
-  vehicles,    // answer 0, or 8 on the character screen
-  characters,  // answer 1, or 5 on the vehicle screen
+  vehicles,    // answer 0, or 5 on the character screen
+  characters,  // answer 1, or 8 on the vehicle screen
   leave,       // answer 2, or any unlisted answer: the visit ends
 };
 

@@ -12,12 +12,11 @@ bool anyAllowed(const R& roster, int group) {
   return false;
 }
 
-// True if some class has an allowed character and an allowed vehicle in the
-// group of that class `groupOffset` away (0 for karts, 3 for bikes).
-bool pairingPossible(const CharacterRoster& characters, const VehicleRoster& vehicles,
-                     int groupOffset) {
+// True if some class has an allowed character and an allowed kart (or bike)
+// of that class.
+bool pairingPossible(const CharacterRoster& characters, const VehicleRoster& vehicles, bool kart) {
   for (int cls = 1; cls <= CharacterRoster::kGroups; ++cls) {
-    if (anyAllowed(characters, cls) && anyAllowed(vehicles, cls + groupOffset)) {
+    if (anyAllowed(characters, cls) && anyAllowed(vehicles, vehicleGroupFor(cls, kart))) {
       return true;
     }
   }
@@ -27,11 +26,11 @@ bool pairingPossible(const CharacterRoster& characters, const VehicleRoster& veh
 }  // namespace
 
 bool kartPairingPossible(const CharacterRoster& characters, const VehicleRoster& vehicles) {
-  return pairingPossible(characters, vehicles, 0);
+  return pairingPossible(characters, vehicles, true);
 }
 
 bool bikePairingPossible(const CharacterRoster& characters, const VehicleRoster& vehicles) {
-  return pairingPossible(characters, vehicles, CharacterRoster::kGroups);
+  return pairingPossible(characters, vehicles, false);
 }
 
 MissingPairing missingPairing(const CharacterRoster& characters, const VehicleRoster& vehicles,

@@ -16,11 +16,6 @@ inline constexpr int kWholeGroup = 0;
 // What one preset bans, on top of the bans already set; {0, 0} ends the list.
 using BanList = std::array<EntryNumber, 8>;
 
-// The ban lists of the vehicle screen (7-1 to 7-6) and the character screen
-// (4-1 to 4-3).
-extern const std::array<BanList, 6> kVehicleBans;
-extern const std::array<BanList, 3> kCharacterBans;
-
 // A screen's presets: `bans` are numbers 1, 2 and so on, which only ban;
 // `allowAll` allows every entry and `banAll` bans every entry.
 struct Presets {

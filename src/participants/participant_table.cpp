@@ -4,7 +4,8 @@
 
 std::array<NameSlot, kMaxParticipants> ParticipantTable::startingNames() {
   std::array<NameSlot, kMaxParticipants> names{};
-  for (size_t i = 0; i < 12; ++i) {
+  static_assert(kStartingNames <= kMaxParticipants);
+  for (size_t i = 0; i < kStartingNames; ++i) {
     setName(names[i], "新規");
   }
   return names;

@@ -9,6 +9,9 @@ inline constexpr int kMaxParticipants = 15;  // slots in the table, and the draw
 inline constexpr int kNameWidth = 11;        // CP932 bytes a name may take
 inline constexpr int kMaxDrawRaces = 99;     // races the draw accepts
 
+// Slots that hold a name before anyone is entered.
+inline constexpr int kStartingNames = 12;
+
 // The tally's score sheet holds up to 12 participants and 1 to 9 races.
 inline constexpr int kMaxTallyParticipants = 12;
 inline constexpr int kMaxTallyRaces = 9;
@@ -22,7 +25,7 @@ struct ParticipantTable {
   int count = 0;  // participants in use, from the first slot on
   int races = 0;  // races per participant
 
-  // Slots 1 to 12 hold "新規", the rest are empty.
+  // The first kStartingNames slots hold "新規", the rest are empty.
   static std::array<NameSlot, kMaxParticipants> startingNames();
 };
 

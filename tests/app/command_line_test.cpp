@@ -21,7 +21,7 @@ TEST(CommandLine, OptionsAndTheirValues) {
   EXPECT_EQ(parse({"--help"}).action, Action::help);
   EXPECT_EQ(parse({"-h"}).action, Action::help);
   EXPECT_EQ(parse({"--version"}).action, Action::version);
-  EXPECT_EQ(parse({"--seed", "42", "--help"}).action, Action::help);
+  EXPECT_EQ(parse({"--seed", "42", "--help", "--version"}).action, Action::help);
 
   for (auto args : {std::vector<const char*>{"--seed", "0"}, {"--seed=0"}}) {
     CommandLine line = parse(args);
@@ -38,22 +38,22 @@ TEST(CommandLine, AnythingElseIsAUsageError) {
                     {"--seed", "-1"},
                     {"--seed", "+1"},
                     {"--seed", " 1"},
-                    {"--seed", "1x"},
+                    {"--version", "--seed", "1x"},
                     {"--seed", ""},
                     {"--seed="},
                     {"--seed", "0x10"},
                     {"--bogus"},
                     {"-x"},
                     {"run"},
-                    {"--bogus", "--help"},
+                    {"--help", "--bogus"},
                     {"--help=1"},
                     {"--"}}) {
     CommandLine line = parse(args);
     EXPECT_EQ(line.action, Action::usage) << args.size() << " " << args[0];
     EXPECT_FALSE(line.seed);
   }
-  // The first wrong argument is named; a seed that is missing or no number
-  // says which numbers --seed takes.
+  // Every argument is read before any is acted on. The first wrong one is
+  // named; a seed that is missing or no number says which numbers it takes.
   EXPECT_EQ(parse({"--seed", "1", "-x", "--bogus"}).problem, "不明な引数です: '-x'");
   const std::string badSeed = "--seed には0から4294967295までの数を指定してください";
   EXPECT_EQ(parse({"--seed=4294967296"}).problem, badSeed);

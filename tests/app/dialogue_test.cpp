@@ -4,12 +4,14 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <set>
 #include <sstream>
 #include <utility>
 #include <vector>
 
+#include "app/program.h"
 #include "console/console.h"
+#include "draw/editor_screen.h"
+#include "support/bans.h"
 #include "support/dialogue_runner.h"
 #include "support/expected_screens.h"
 #include "support/pairing_lines.h"
@@ -79,6 +81,12 @@ Transcript expectTheSameInCp932(const std::string& script) {
   return utf8;
 }
 
+// A platform that cannot open a converter between UTF-8 and CP932.
+Converter* openNoConverter(const char* /*to*/, const char* /*from*/) {
+  errno = EINVAL;
+  return nullptr;
+}
+
 }  // namespace
 
 TEST(Dialogue, HistoryIsFollowedDirectlyByTheTitleMenu) {
@@ -86,13 +94,6 @@ TEST(Dialogue, HistoryIsFollowedDirectlyByTheTitleMenu) {
   EXPECT_EQ(t.output,
             kTitle + times(4, PB) + kHistory + kTitle + times(4, PB) + kHistory + kTitle + "\n");
   EXPECT_EQ(t.status, ExitStatus::inputEnded);  // the input ran out
-}
-
-TEST(Dialogue, DrawEntryLeadsToTheAfterDrawMenuAndFiveEnds) {
-  Transcript t = runScript("0\n2 2\nA B\n2\n5\n");
-  EXPECT_EQ(t.output, kTitle + PB + kDrawEntry + namePrompts(2) + PB + kEditorLeft +
-                          zeroDraw({"A", "B"}, 2) + kAfterDraw);
-  EXPECT_EQ(t.status, ExitStatus::finished);
 }
 
 TEST(Dialogue, AfterDrawRepeatAnswersComeBackToTheMenu) {
@@ -169,15 +170,18 @@ TEST(Dialogue, ChangeScreenLetsParticipantsLeaveAndJoin) {
   EXPECT_EQ(t.status, ExitStatus::finished);
 }
 
-TEST(Dialogue, CountsOutsideTheJobsLimitsAreAskedAgain) {
-  Transcript t = runScript("1\n13\n2 0\n10\n9\nA B\n" + times(9, "1 ") + times(9, "2 ") + "\n2\n");
+TEST(Dialogue, CountsAndNamesOutsideTheJobsLimitsAreAskedAgain) {
+  // A name takes five full-width characters and one ASCII one, not six.
+  Transcript t = runScript("1\n13\n2 0\n10\n9\nＡＢＣＤＥＦ\nＡＢＣＤＥa B\n" + times(9, "1 ") +
+                           times(9, "2 ") + "\n2\n");
   const std::string& people = kPeoplePrompt;
   const std::string& races = kRacesPrompt;
   EXPECT_EQ(t.output, kTitle + PB + kTallyHeader + "\n" + people + outOfRange(0, 12) + people +
                           races + outOfRange(1, 9) + races + outOfRange(1, 9) + races + "\n" +
-                          namePrompts(2) + times(3, PB) + scoreQuestions({"A", "B"}, 9) +
+                          namePrompt(1) + kNameTooLong + namePrompts(2) + times(3, PB) +
+                          scoreQuestions({"ＡＢＣＤＥa", "B"}, 9) +
                           results(" 1st　[ 2+ 2+ 2+ 2+ 2+ 2+ 2+ 2+ 2]  18pts　B\n"
-                                  " 2nd　[ 1+ 1+ 1+ 1+ 1+ 1+ 1+ 1+ 1]   9pts　A\n") +
+                                  " 2nd　[ 1+ 1+ 1+ 1+ 1+ 1+ 1+ 1+ 1]   9pts　ＡＢＣＤＥa\n") +
                           kAfterTally);
 
   Transcript draw = runScript("0\n16\n15 100\n0\n" + times(15, "x ") + "\n2\n5\n");
@@ -198,21 +202,29 @@ TEST(Dialogue, ChangeScreenRefusesNumbersOutsideTheListAndAJoinBeyondFifteen) {
 
 TEST(Dialogue, Cp932ModeWritesTheCp932FormOfEveryScreen) {
   const std::string script =
-      "2\n0\n3 1\nゼピロ ﾐｻｲﾙ 名　前\n2\n2\n1\n0\n4\n1 9\nＡＢＣＤＥＦ\nＡＢＣＤＥ\n"
-      "1 2 3 4 5 6 7 8 9\n3\n2\n";
+      "2\n0\n3 1\nゼピロ ﾐｻｲﾙ 名　前\n2\n2\n1\n0\n4\n3 2\nＡＢＣＤＥＦ\nゼピロ ﾐｻｲﾙ 名　前\n"
+      "-3 x\n5\n2000000000 2000000000\n1 1\n7\n2\n";
   Transcript utf8 = expectTheSameInCp932(script);
   EXPECT_NE(utf8.output.find(participantList({"ﾐｻｲﾙ", "名　前"})), std::string::npos);
+  EXPECT_NE(utf8.output.find(namePrompt(1) + kNameTooLong + namePrompt(1)), std::string::npos);
+  // "x" is refused and its line dropped, so ゼピロ's scores are -3 and 5.
+  EXPECT_NE(utf8.output.find(results(" 1st　[2000000000+2000000000] 4000000000pts　ﾐｻｲﾙ\n"
+                                     " 2nd　[-3+ 5]   2pts　ゼピロ\n"
+                                     " 2nd　[ 1+ 1]   2pts　名　前\n") +
+                             kAfterTally + times(4, PB) + kAfterTally),
+            std::string::npos);
 }
 
 TEST(Dialogue, EndOfInputEndsWithStatusOneOnAFreshLine) {
-  for (const char* script :
-       {"", "0\n", "0\n2 2\nA", "0\n1 1\nA\n2\n2\n", "0\n1 1\nA\n0\n", "1\n1 1\nA\n9\n"}) {
+  for (const char* script : {"", "  \n\t\n", "0\n", "0\n2 2\nA", "0\n1 1\nA\n2\n2\n",
+                             "0\n1 1\nA\n0\n", "1\n1 1\nA\n9\n"}) {
     Transcript t = runScript(script);
     EXPECT_EQ(t.status, ExitStatus::inputEnded) << script;
     EXPECT_EQ(t.output.back(), '\n') << script;
   }
   // Refused input at the end does not loop: it ends too.
-  EXPECT_EQ(runScript("0\nx").status, ExitStatus::inputEnded);
+  EXPECT_EQ(runScript("0\nx").output,
+            kTitle + PB + kDrawHeader + "\n" + kPeoplePrompt + kNotNumber + kPeoplePrompt + "\n");
   EXPECT_EQ(runScript("0\n1 1\n\x01").status, ExitStatus::inputEnded);
 }
 
@@ -271,15 +283,6 @@ TEST(Dialogue, OutputThatCannotBeWrittenEndsWithStatusTwoAndReadsNoMore) {
   }
 }
 
-namespace {
-
-Converter* openNoConverter(const char* /*to*/, const char* /*from*/) {
-  errno = EINVAL;
-  return nullptr;
-}
-
-}  // namespace
-
 TEST(Dialogue, AMissingConverterEndsWithStatusTwoBeforeAnythingIsWritten) {
   for (Encoding encoding : {Encoding::utf8, Encoding::cp932}) {
     std::istringstream in("2\n");
@@ -290,8 +293,10 @@ TEST(Dialogue, AMissingConverterEndsWithStatusTwoBeforeAnythingIsWritten) {
     EXPECT_EQ(runDialogue(console, generator), ExitStatus::cannotWork);
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(in.tellg(), 0);
-    EXPECT_EQ(err.str(),
-              "zepiro: cannot open a converter between UTF-8 and CP932: Invalid argument\n");
+    EXPECT_EQ(err.str(), "zepiro: CP932の変換器を開けません: Invalid argument\n");
+    // --help needs none: its text goes out as its UTF-8 bytes.
+    EXPECT_EQ(runProgram(std::vector<const char*>{"--help"}, console, 0), ExitStatus::finished);
+    EXPECT_EQ(out.str().rfind("使い方: zepiro [--seed N]", 0), 0U);
   }
 }
 
@@ -314,33 +319,6 @@ TEST(Dialogue, BansLastAcrossStartingOverAndSwitchingJobs) {
   EXPECT_NE(t.output.rfind(kAfterDraw + times(4, PB) + kEditorLeft.substr(0, 20)),
             std::string::npos);
   EXPECT_EQ(t.status, ExitStatus::finished);
-}
-
-TEST(Dialogue, TallyWritesTheRankedTableAndItsMenuFollows) {
-  // A 33, B 30, C 30, D -5; then an unlisted 9, a new tally with nobody, and 2 ends.
-  Transcript t = runScript("1\n4 3\nA B C D\n10 8 15\n20 5 5\n10 10 10\n-5 0 0\n9\n1\n0 1\n2\n");
-  EXPECT_EQ(t.output, kTitle + PB + kTallyEntry + namePrompts(4) + times(3, PB) +
-                          scoreQuestions({"A", "B", "C", "D"}, 3) +
-                          results(" 1st　[10+ 8+15]  33pts　A\n"
-                                  " 2nd　[20+ 5+ 5]  30pts　B\n"
-                                  " 2nd　[10+10+10]  30pts　C\n"
-                                  " 4th　[-5+ 0+ 0]  -5pts　D\n") +
-                          kAfterTally +                 // 9: only the menu again
-                          times(4, PB) + kAfterTally +  // 1: a new tally
-                          PB + kTallyEntry + times(3, PB) + results("") + kAfterTally);
-  EXPECT_EQ(t.status, ExitStatus::finished);
-}
-
-TEST(Dialogue, TallyInCp932WritesTheCp932FormOfTheSameScreens) {
-  const std::string script =
-      "1\n3 2\nゼピロ ﾐｻｲﾙ 名　前\n-3 x\n5\n2000000000 2000000000\n1 1\n7\n2\n";
-  Transcript utf8 = expectTheSameInCp932(script);
-  // "x" is refused and its line dropped, so ゼピロ's scores are -3 and 5.
-  EXPECT_NE(utf8.output.find(results(" 1st　[2000000000+2000000000] 4000000000pts　ﾐｻｲﾙ\n"
-                                     " 2nd　[-3+ 5]   2pts　ゼピロ\n"
-                                     " 2nd　[ 1+ 1]   2pts　名　前\n") +
-                             kAfterTally + times(4, PB) + kAfterTally),
-            std::string::npos);
 }
 
 namespace {
@@ -372,12 +350,13 @@ TEST(Dialogue, EveryDrawHonoursTheBansSetInTheEditor) {
   std::vector<Pairing> after = pairingsIn(t.output.substr(split));
   ASSERT_EQ(before.size(), 40u * 27u);
   ASSERT_EQ(after.size(), 40u * 27u);
-  const std::set<std::pair<int, int>> banned = {{4, 2}, {5, 2}, {6, 2}, {1, 3},
-                                                {4, 5}, {5, 6}, {5, 5}};
+  VehicleRoster sevenThree = startingVehicleRoster();
+  applyPreset(sevenThree, kVehicleScreen.presets, 3);
+  const Banned banned = bannedIn(sevenThree);
   for (const Pairing& d : before) {
     ASSERT_NE(d.group, 0);
     EXPECT_EQ(banned.count({d.group, d.vehicle}), 0u);
-    EXPECT_TRUE(d.group == d.cls || d.group == d.cls + 3);
+    EXPECT_TRUE(d.linked());
   }
   for (const Pairing& d : after) {
     EXPECT_EQ(d.cls, 3);

@@ -67,9 +67,15 @@ TEST(EndingAtCtrlZ, KeepsWhatCameBeforeItAndReadsNoFurther) {
 }
 
 TEST(LineReader, ConvertsPipedBytesFromAnotherEncodingLineByLine) {
-  std::stringbuf piped("3\n\x83\x5B\x83\x73\x83\x8D\nx");
+  // A line longer than a piece comes in pieces that never split a character.
+  const std::string longLine(4095, 'x');
+  std::stringbuf piped("3\n\x83\x5B\x83\x73\x83\x8D\n" + longLine + "\x83\x5B\x83\x73\nx");
   WideInputBuffer buffer(lineReader(piped, kCp932CodePage), kUtf8CodePage);
-  EXPECT_EQ(readAll(buffer), "3\nゼピロ\nx");
+  EXPECT_EQ(readAll(buffer), "3\nゼピロ\n" + longLine + "ゼピ\nx");
+
+  std::stringbuf utf8("\uFEFF" + longLine + "ゼ\uFEFF\n");
+  WideInputBuffer fromUtf8(lineReader(utf8, kUtf8CodePage), kUtf8CodePage);
+  EXPECT_EQ(readAll(fromUtf8), longLine + "ゼ\uFEFF\n");  // a byte order mark only at the start
 }
 
 // A dialogue typed at a console, answer by answer and ended with Ctrl-Z,

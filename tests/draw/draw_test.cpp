@@ -137,7 +137,7 @@ TEST(Draw, EveryEntryOccursAndTheClassLinkHolds) {
   for (int run = 0; run < 10; ++run) {
     for (const auto& pairings : readPairings(many.draw(generator), 99)) {
       for (const Pairing& p : pairings) {
-        EXPECT_TRUE(p.group == p.cls || p.group == p.cls + 3);
+        EXPECT_TRUE(p.linked());
         ++characterSeen[static_cast<size_t>((p.cls - 1) * 8 + p.character - 1)];
         ++vehicleSeen[static_cast<size_t>((p.group - 1) * 6 + p.vehicle - 1)];
       }
@@ -187,8 +187,8 @@ TEST(Draw, ImpossibleBansWriteANoticeInsteadOfPairings) {
   DrawCase characters({"A"}, 5);
   DrawCase classes({"A"}, 2);  // heavy characters only, and no heavy bike
   for (int g = 1; g <= 3; ++g) {
-    banGroup(karts.vehicles, g);
-    banGroup(bikes.vehicles, g + 3);
+    banGroup(karts.vehicles, vehicleGroupFor(g, true));
+    banGroup(bikes.vehicles, vehicleGroupFor(g, false));
     banGroup(characters.characters, g);
   }
   for (int g = 1; g <= 6; ++g) {

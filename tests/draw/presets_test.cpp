@@ -2,82 +2,115 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
+#include <string>
+
+#include "console/text.h"
 #include "draw/editor_screen.h"
 #include "support/bans.h"
 
 namespace {
 
-Banned wholeGroups(int first, int last, int entries) {
-  Banned all;
-  for (int g = first; g <= last; ++g) {
-    for (int e = 1; e <= entries; ++e) {
-      all.insert({g, e});
+std::u32string codePoints(std::string_view utf8) {
+  std::u32string text;
+  for (; !utf8.empty(); utf8.remove_prefix(firstCharacter(utf8).length)) {
+    text += firstCharacter(utf8).codePoint;
+  }
+  return text;
+}
+
+// A name as the roster writes it, from the menu's half-width katakana.
+std::u32string fullWidth(std::u32string_view menuName) {
+  const std::u32string half = U"ｦｧｨｩｪｫｬｭｮｯｰｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁﾂﾃﾄﾅﾆﾇﾈﾉﾊﾋﾌﾍﾎﾏﾐﾑﾒﾓﾔﾕﾖﾗﾘﾙﾚﾛﾜﾝ";
+  const std::u32string full =
+      U"ヲァィゥェォャュョッーアイウエオカキクケコサシスセソタチツテトナニヌ"
+      U"ネノハヒフヘホマミムメモヤユヨラリルレロワン";
+  std::u32string name;
+  for (char32_t c : menuName) {
+    if (c == U'ﾞ' || c == U'ﾟ') {
+      name.back() += c == U'ﾞ' ? 1 : 2;  // ｶﾞ is ガ, ﾊﾟ is パ
+    } else {
+      name += full[half.find(c)];
     }
   }
-  return all;
+  return name;
 }
 
-// The bans a preset leaves on a roster where nothing was banned.
+// What the menu line of preset `number` says it bans on a roster with no
+// bans: the entries it names, all but one class or kind, everything, nothing,
+// or what two other presets ban.
 template <typename R>
-Banned afterPreset(R roster, const ScreenDescription<R>& screen, int preset) {
-  applyPreset(roster, screen.presets, preset);
-  return bannedIn(roster);
+Banned bansNamedBy(const ScreenDescription<R>& screen, const R& roster, int number) {
+  const std::string menu(screen.menu);
+  const std::string label = std::to_string(screen.presetKey) + "-" + std::to_string(number) + ":";
+  if (menu.find(label) == std::string::npos) {
+    return {};
+  }
+  std::string text = menu.substr(menu.find(label) + label.size());
+  text = text.substr(0, std::min(text.find('\n'), text.find("　")));
+  if (text.starts_with("[")) {  // "[7-1]+[7-2]"
+    Banned both = bansNamedBy(screen, roster, text[3] - '0');
+    both.merge(bansNamedBy(screen, roster, text[9] - '0'));
+    return both;
+  }
+  for (int g = 1; g <= R::kGroups; ++g) {
+    std::string heading(screen.headings[static_cast<size_t>(g - 1)]);
+    std::erase(heading, '\n');
+    if (text == heading + "のみ") {
+      return entriesWhere<R>([g](int group, int) { return group != g; });
+    }
+  }
+  if (text == "カート限定" || text == "バイク限定") {
+    return entriesWhere<R>([&](int g, int) { return isKartGroup(g) != (text == "カート限定"); });
+  }
+  if (text.starts_with("すべて")) {
+    return entriesWhere<R>([&](int, int) { return text.starts_with("すべて禁止"); });
+  }
+  // "ﾐｻｲﾙﾊﾞｰﾄﾞ、ｲﾅｽﾞﾏｾﾞﾛ禁止": names of the roster, without their "・"
+  std::set<std::u32string> names;
+  const std::u32string list = codePoints(text.substr(0, text.rfind("禁止")));
+  for (size_t start = 0, end = 0; start <= list.size(); start = end + 1) {
+    end = std::min(list.find(U'、', start), list.size());
+    names.insert(fullWidth(list.substr(start, end - start)));
+  }
+  return entriesWhere<R>([&](int g, int e) {
+    std::u32string name = codePoints(entryText(roster, g, e).substr(1));
+    std::erase(name, U'・');
+    return names.contains(name);
+  });
 }
 
-Banned afterVehiclePreset(int preset) {
-  return afterPreset(startingVehicleRoster(), kVehicleScreen, preset);
-}
-
-Banned afterCharacterPreset(int preset) {
-  return afterPreset(startingCharacterRoster(), kCharacterScreen, preset);
+template <typename R>
+void expectPresetsToBanWhatTheirMenuNames(const ScreenDescription<R>& screen, const R& roster) {
+  for (int number = 0; number <= screen.presets.banAll + 1; ++number) {
+    R changed = roster;
+    applyPreset(changed, screen.presets, number);
+    EXPECT_EQ(bannedIn(changed), bansNamedBy(screen, roster, number)) << number;
+  }
 }
 
 }  // namespace
 
-TEST(VehiclePresets, BanExactlyTheirEntries) {
-  EXPECT_EQ(afterVehiclePreset(1), (Banned{{4, 2}, {5, 2}, {6, 2}, {1, 3}}));
-  EXPECT_EQ(afterVehiclePreset(2), (Banned{{4, 5}, {5, 6}, {5, 5}}));
-  EXPECT_EQ(afterVehiclePreset(3),
-            (Banned{{4, 2}, {5, 2}, {6, 2}, {1, 3}, {4, 5}, {5, 6}, {5, 5}}));
-  EXPECT_EQ(afterVehiclePreset(4), (Banned{{2, 3}, {3, 6}, {1, 3}}));
-  EXPECT_EQ(afterVehiclePreset(5), wholeGroups(4, 6, 6));
-  EXPECT_EQ(afterVehiclePreset(6), wholeGroups(1, 3, 6));
-  EXPECT_EQ(afterVehiclePreset(8), wholeGroups(1, 6, 6));
-  for (int other : {-1, 0, 9, 100}) {
-    EXPECT_EQ(afterVehiclePreset(other), Banned{}) << other;
-  }
+TEST(Presets, BanExactlyWhatTheirMenuLineNames) {
+  expectPresetsToBanWhatTheirMenuNames(kVehicleScreen, startingVehicleRoster());
+  expectPresetsToBanWhatTheirMenuNames(kCharacterScreen, startingCharacterRoster());
 }
 
-TEST(VehiclePresets, OnlySevenAllowsAgain) {
+TEST(Presets, OnlyAddBansAndTheAllowAllPresetLiftsThem) {
   for (int preset = 1; preset <= 6; ++preset) {
     VehicleRoster vehicles = startingVehicleRoster();
     applyPreset(vehicles, kVehicleScreen.presets, 8);
     applyPreset(vehicles, kVehicleScreen.presets, preset);
-    EXPECT_EQ(bannedIn(vehicles), wholeGroups(1, 6, 6)) << preset;
+    EXPECT_EQ(bannedIn(vehicles).size(), 36U) << preset;
+    applyPreset(vehicles, kVehicleScreen.presets, 7);
+    EXPECT_EQ(bannedIn(vehicles), Banned{});
   }
-  VehicleRoster vehicles = startingVehicleRoster();
-  applyPreset(vehicles, kVehicleScreen.presets, 6);
-  applyPreset(vehicles, kVehicleScreen.presets, 5);  // karts only, but the earlier kart bans stay
-  EXPECT_EQ(bannedIn(vehicles), wholeGroups(1, 6, 6));
-  applyPreset(vehicles, kVehicleScreen.presets, 7);
-  EXPECT_EQ(bannedIn(vehicles), Banned{});
-}
-
-TEST(CharacterPresets, BanTheOtherClassesAndLeaveTheChosenOneAsItWas) {
-  EXPECT_EQ(afterCharacterPreset(1), wholeGroups(2, 3, 8));
-  Banned lightAndHeavy = wholeGroups(1, 1, 8);
-  lightAndHeavy.merge(wholeGroups(3, 3, 8));
-  EXPECT_EQ(afterCharacterPreset(2), lightAndHeavy);
-  EXPECT_EQ(afterCharacterPreset(3), wholeGroups(1, 2, 8));
-  EXPECT_EQ(afterCharacterPreset(5), wholeGroups(1, 3, 8));
-  EXPECT_EQ(afterCharacterPreset(9), Banned{});
-
   CharacterRoster characters = startingCharacterRoster();
   setFlag(characters, 1, 4, kBanned);
   applyPreset(characters, kCharacterScreen.presets, 1);  // light only, with one light ban kept
-  Banned expected = wholeGroups(2, 3, 8);
-  expected.insert({1, 4});
-  EXPECT_EQ(bannedIn(characters), expected);
+  EXPECT_EQ(bannedIn(characters).size(), 17U);
+  EXPECT_EQ(flagOf(characters, 1, 4), kBanned);
   applyPreset(characters, kCharacterScreen.presets, 4);
   EXPECT_EQ(bannedIn(characters), Banned{});
 }

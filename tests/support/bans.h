@@ -15,17 +15,25 @@ void banGroup(R& roster, int group) {
   }
 }
 
-// The (group, entry) of every banned entry.
+// A set of entries of a roster, as (group, entry).
 using Banned = std::set<std::pair<int, int>>;
-template <typename R>
-Banned bannedIn(const R& roster) {
-  Banned banned;
+
+// The entries of a roster like R for which `chosen(group, entry)` holds.
+template <typename R, typename Choice>
+Banned entriesWhere(Choice chosen) {
+  Banned entries;
   for (int g = 1; g <= R::kGroups; ++g) {
     for (int e = 1; e <= R::kEntries; ++e) {
-      if (flagOf(roster, g, e) == kBanned) {
-        banned.insert({g, e});
+      if (chosen(g, e)) {
+        entries.insert({g, e});
       }
     }
   }
-  return banned;
+  return entries;
+}
+
+// Every banned entry.
+template <typename R>
+Banned bannedIn(const R& roster) {
+  return entriesWhere<R>([&](int g, int e) { return flagOf(roster, g, e) == kBanned; });
 }

@@ -12,7 +12,9 @@ struct Pairing {
   int character = 0;
   int group = 0;
   int vehicle = 0;
-  bool kart() const { return group <= 3; }
+  bool kart() const { return isKartGroup(group); }
+  // True if the vehicle is of the character's weight class.
+  bool linked() const { return group == vehicleGroupFor(cls, kart()); }
 };
 
 // Where `slot` (flag first) stands in the roster, if anywhere.

@@ -24,16 +24,12 @@ std::vector<std::string> places(const std::vector<long long>& totals) {
 }  // namespace
 
 TEST(Ranking, TiesShareTheRankOfTheFirstAndTheNextRankSkips) {
-  EXPECT_EQ(places({10, 10, 5, 5, 1}),
-            (std::vector<std::string>{"1st　", "1st　", "3rd　", "3rd　", "5th　"}));
+  // From 4 on every rank ends in "th", 11 and 12 too.
+  EXPECT_EQ(places({10, 10, 5, 5, 1, 0, 0, -1, -2, -3, -4, -5}),
+            (std::vector<std::string>{"1st　", "1st　", "3rd　", "3rd　", "5th　", "6th　", "6th　",
+                                      "8th　", "9th　", "10th　", "11th　", "12th　"}));
   EXPECT_EQ(places({45, 30, 30}), (std::vector<std::string>{"1st　", "2nd　", "2nd　"}));
   EXPECT_EQ(places({-5, -5, -5}), (std::vector<std::string>{"1st　", "1st　", "1st　"}));
   EXPECT_EQ(places({4000000000, 4000000000, -4294967296}),
             (std::vector<std::string>{"1st　", "1st　", "3rd　"}));
-}
-
-TEST(Ranking, EveryRankFromFourOnEndsInTh) {
-  EXPECT_EQ(places({12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1}),
-            (std::vector<std::string>{"1st　", "2nd　", "3rd　", "4th　", "5th　", "6th　", "7th　",
-                                      "8th　", "9th　", "10th　", "11th　", "12th　"}));
 }

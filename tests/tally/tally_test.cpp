@@ -41,6 +41,20 @@ TEST(Tally, OneRaceWritesNoPlusAndNobodyWritesOnlyTheFrame) {
   EXPECT_EQ(nobody.run(), kPageBreak + kResultsHead + kResultsTail);
 }
 
+TEST(Tally, SortsByTotalAndEachNameKeepsItsScoresAndTiesTheirOrder) {
+  // Ties spread over the list, negative and zero totals.
+  Fixture f({"ゼピロ", "B", "C", "D", "E", "F", "G"}, 2, "5 0 4 6 -2 7 10 0 -3 0 0 0 -1 -2\n");
+  EXPECT_TRUE(f.run().ends_with(kResultsHead +
+                                " 1st　[ 4+ 6]  10pts　B\n"
+                                " 1st　[10+ 0]  10pts　D\n"
+                                " 3rd　[ 5+ 0]   5pts　ゼピロ\n"
+                                " 3rd　[-2+ 7]   5pts　C\n"
+                                " 5th　[ 0+ 0]   0pts　F\n"
+                                " 6th　[-3+ 0]  -3pts　E\n"
+                                " 6th　[-1+-2]  -3pts　G\n" +
+                                kResultsTail));
+}
+
 TEST(Tally, RefusedScoresAreAskedAgainAndTotalsStartAfreshEachTally) {
   Fixture f({"A"}, 2, "x 9\n2147483648\n3 4\n");
   std::string out = f.run();

@@ -124,5 +124,21 @@ grep -q '使い方: zepiro' "$work/screen" && grep -q 'status 2' "$work/screen"
 report "the usage line on a console at another code page" "$([[ $? == 0 ]] && echo yes)" \
   "$(sed -e 's/\x1b\[[0-9;?]*[A-Za-z]//g' "$work/screen" | head -3)"
 
+# A long piped line without a line end, at a code page 932 console whose ANSI
+# code page is not 932, is converted piece by piece: memory stays bounded.
+head -c 30000000 /dev/zero | tr '\0' x >"$work/line"
+LC_ALL=C.UTF-8 timeout 60 script -qec "wine cmd /c 'chcp 932 >nul & $(winepath -w "$windows") \
+  < $(winepath -w "$work/line")'" /dev/null >/dev/null &
+peak=0
+while kill -0 $! 2>/dev/null; do
+  rss=$(ps -eo rss=,args= | awk '$2 ~ /^[A-Z]:.*zepiro\.exe$/ { print $1 }' | sort -n | tail -1)
+  rss=${rss:-0}
+  ((rss > peak)) && peak=$rss
+  sleep 0.2
+done
+# (A peak of 0 means the program was never seen running.)
+report "a 30 MB line piped in at a code page 932 console" \
+  "$( ((peak > 0 && peak < 16384)) && echo yes)" "peak $peak KB"
+
 echo "$passed passed, $failed failed"
 [[ $failed == 0 ]]
