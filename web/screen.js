@@ -6,6 +6,10 @@
 // the console; 25 line ends in a row (a page break) start a new screen.
 
 const kPageBreakLineEnds = 25;
+// A screen keeps this many of its last lines, as a terminal's scrollback does:
+// the largest draw writes some 1,500, while a flood of refused answers could
+// write lines without end.
+const kMostScreenLines = 2000;
 
 // Cells a character takes: ASCII, half-width katakana, "¥" and "‾" one, every
 // other character two.
@@ -22,6 +26,7 @@ class ScreenText {
     this.lines = [[]];
     this.emptyLineEnds = 0;
     this.generation = 0;  // counts the screens begun
+    this.trimmings = 0;  // counts the times old lines were let go
   }
 
   add(text, kind) {
@@ -45,6 +50,10 @@ class ScreenText {
     } else {
       this.lines.push([]);
     }
+    if (this.lines.length > kMostScreenLines + kMostScreenLines / 4) {
+      this.lines.splice(0, this.lines.length - kMostScreenLines);
+      this.trimmings += 1;
+    }
   }
 }
 
@@ -56,6 +65,7 @@ class ScreenView {
     this.element = element;
     this.text = new ScreenText();
     this.shownGeneration = -1;
+    this.shownTrimmings = 0;
     this.shownLines = 0;
   }
 
@@ -68,9 +78,10 @@ class ScreenView {
   show() {
     const lines = this.text.lines;
     const newScreen = this.shownGeneration !== this.text.generation;
-    if (newScreen) {
+    if (newScreen || this.shownTrimmings !== this.text.trimmings) {
       this.element.replaceChildren();
       this.shownGeneration = this.text.generation;
+      this.shownTrimmings = this.text.trimmings;
       this.shownLines = 0;
     } else if (this.shownLines > 0) {
       this.element.lastChild.remove();

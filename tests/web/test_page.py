@@ -104,9 +104,12 @@ class Page(unittest.TestCase):
             with self.subTest(fragment[:24]):
                 self.assertTrue(self.open(f"{PAGE}#{fragment}").startswith("- ゼピロ"))
                 self.assertIn("リンクを読めません", self.driver.find_element("id", "notice").text)
-        self.open(f"{PAGE}#seed=1&typed={link_text('<img src=x onerror=window.hacked=1>')}")
+        # Hostile text is shown as text, and a flood of refused answers keeps few lines.
+        flood = link_text("\n".join(["<img src=x onerror=window.hacked=1>"] + ["x"] * 20000))
+        self.open(f"{PAGE}#seed=1&typed={flood}")
         self.assertIsNone(self.driver.execute_script("return window.hacked"))
         self.assertEqual(self.driver.find_elements("css selector", "img"), [])
+        self.assertLess(len(self.driver.find_elements("css selector", ".line")), 2600)
 
     def test_the_enter_that_ends_a_conversion_sends_nothing(self):
         self.session(1, [])
