@@ -57,9 +57,9 @@ void toggle(R& roster, int group, int entry) {
 // True if every name of `names` fits a slot of R with its flag and its NUL.
 template <typename R, typename Names>
 constexpr bool namesFit(const Names& names) {
-  return std::ranges::all_of(names, [](const auto& group) {
-    return std::ranges::all_of(
-        group, [](std::string_view name) { return name.size() + 2 <= R::kSlotBytes; });
+  return std::all_of(names.begin(), names.end(), [](const auto& group) {
+    return std::all_of(group.begin(), group.end(),
+                       [](std::string_view name) { return name.size() + 2 <= R::kSlotBytes; });
   });
 }
 

@@ -1,0 +1,29 @@
+#include "console/page_streams_web.h"
+
+#include "console/page_web.h"
+
+PageInputBuffer::int_type PageInputBuffer::underflow() {
+  const int got = zepiro_page_read(bytes_.data(), static_cast<int>(bytes_.size()));
+  if (got <= 0) {
+    return traits_type::eof();
+  }
+  setg(bytes_.data(), bytes_.data(), bytes_.data() + got);
+  return traits_type::to_int_type(bytes_[0]);
+}
+
+PageOutputBuffer::int_type PageOutputBuffer::overflow(int_type c) {
+  if (traits_type::eq_int_type(c, traits_type::eof())) {
+    return traits_type::not_eof(c);
+  }
+  const char byte = traits_type::to_char_type(c);
+  return xsputn(&byte, 1) == 1 ? c : traits_type::eof();
+}
+
+std::streamsize PageOutputBuffer::xsputn(const char* bytes, std::streamsize count) {
+  constexpr std::streamsize kPiece = 1 << 20;
+  for (std::streamsize done = 0; done < count; done += kPiece) {
+    const std::streamsize piece = count - done < kPiece ? count - done : kPiece;
+    zepiro_page_write(stream_, bytes + done, static_cast<int>(piece));
+  }
+  return count;
+}

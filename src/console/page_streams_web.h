@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+#include <streambuf>
+
+// The standard streams of the program in a page: typed lines come from the
+// page's input line, written bytes go to the page's screen.
+
+// Reads what the user types in the page, waiting (through Asyncify) while
+// there is nothing.
+class PageInputBuffer : public std::streambuf {
+ protected:
+  int_type underflow() override;
+
+ private:
+  std::array<char, 4096> bytes_{};
+};
+
+// Hands every byte written to the page at once; `stream` is 1 for standard
+// output, 2 for standard error.
+class PageOutputBuffer : public std::streambuf {
+ public:
+  explicit PageOutputBuffer(int stream) : stream_(stream) {}
+
+ protected:
+  int_type overflow(int_type c) override;
+  std::streamsize xsputn(const char* bytes, std::streamsize count) override;
+
+ private:
+  int stream_;
+};

@@ -1,0 +1,164 @@
+"""The page in headless Chromium, network blocked, against the Linux program."""
+
+import base64
+import json
+import os
+import subprocess
+import tempfile
+import unittest
+from pathlib import Path
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.wait import WebDriverWait
+
+PAGE = (Path(os.environ["ZEPIRO_SITE"]) / "index.html").as_uri()
+NAMES = " ".join(f"P{i}" for i in range(15))
+TYPE_ALL = """Promise.all([zepiro.idle(), ...arguments[0].map((line) => zepiro.type(line))])
+  .then(() => arguments[1](zepiro.transcript()));"""
+
+
+def browser():
+    options = webdriver.ChromeOptions()
+    options.binary_location = os.environ["ZEPIRO_CHROMIUM"]
+    for flag in ("--headless --no-sandbox --disable-gpu --disable-quic --no-first-run "
+                 "--disable-background-networking --disable-component-update --disable-sync "
+                 "--user-data-dir=" + tempfile.mkdtemp()).split():
+        options.add_argument(flag)
+    options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
+    driver = webdriver.Chrome(service=Service(os.environ["ZEPIRO_CHROMEDRIVER"]), options=options)
+    driver.execute_cdp_cmd("Network.enable", {})
+    driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": ["http*", "ws*"]})
+    return driver
+
+
+def linux(seed, lines):
+    """What the Linux program writes for the lines, up to where the page,
+    whose input never ends, waits for the next one: a run that met the end
+    of its input (status 1) wrote one line end more."""
+    run = subprocess.run([os.environ["ZEPIRO_LINUX"], f"--seed={seed}"], capture_output=True,
+                         input="".join(line + "\n" for line in lines).encode(), check=False)
+    return run.stdout.decode()[:-1 if run.returncode == 1 else None]
+
+
+def link_text(line):
+    return base64.urlsafe_b64encode(line.encode() + b"\n").decode().rstrip("=")
+
+
+class Page(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.driver = browser()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+
+    def open(self, url, driver=None):
+        """Loads the page anew, as a link opened in a new tab does."""
+        driver = driver or self.driver
+        driver.get("about:blank")
+        driver.get(url)
+        return driver.execute_async_script(TYPE_ALL, [])
+
+    def session(self, seed, lines):
+        self.open(f"{PAGE}#seed={seed}&typed=")
+        return self.driver.execute_async_script(TYPE_ALL, lines)
+
+    def test_corpus_sessions_write_what_linux_writes(self):
+        for path in sorted(Path(os.environ["ZEPIRO_CORPUS"]).glob("*-utf8")):
+            data = path.read_bytes()
+            if data[0] == 0:  # the others make the console's output fail
+                seed = int.from_bytes(data[1:5], "little")
+                lines = data[5:].decode().split("\n")[:-1]  # the page types whole lines
+                with self.subTest(path.name):
+                    self.assertEqual(self.session(seed, lines), linux(seed, lines))
+
+    def test_names_are_taken_and_refused_as_on_linux(self):
+        lines = ["0", "15 1"]
+        for character in "¥‾～－−〜—¢①㈱髙﨑éｱ😀":
+            lines += [character * 6, character * 5]
+        lines += ["¥" * 11, "¥" * 12, "ｱｲｳｴｵｶｷｸｹｺｻ", "ｱｲｳｴｵｶｷｸｹｺｻｼ", "2"]
+        self.assertEqual(self.session(5, lines), linux(5, lines))
+
+    def test_a_share_link_shows_the_same_draw_in_another_browser(self):
+        self.open(PAGE)
+        self.driver.execute_async_script(TYPE_ALL, ["0", "3 2", "ゼピロ ミナ ｱｲｳ", "2"])
+        link, shown = self.driver.execute_script("return [zepiro.shareLink(), zepiro.transcript()]")
+        other = browser()
+        try:
+            self.assertEqual(self.open(link, other), shown)
+            screen = ("id", "screen")
+            self.assertEqual(other.find_element(*screen).text,
+                             self.driver.find_element(*screen).text)
+            self.assertEqual(other.execute_async_script(TYPE_ALL, ["0"]),  # and it goes on
+                             self.driver.execute_async_script(TYPE_ALL, ["0"]))
+        finally:
+            other.quit()
+
+    def test_a_bad_fragment_gives_a_notice_and_a_fresh_session(self):
+        redraws = link_text("0\n15 99\n" + NAMES + "\n2" + "\n0" * 1100)  # 35 M characters
+        for fragment in ("seed=1&typed=M!o", "seed=4294967296&typed=", "seed=1&typed=MQ",
+                         "seed=1&typed=" + "MAo" * 90000, "seed=1&typed=" + redraws):
+            with self.subTest(fragment[:24]):
+                self.assertTrue(self.open(f"{PAGE}#{fragment}").startswith("- ゼピロ"))
+                self.assertIn("リンクを読めません", self.driver.find_element("id", "notice").text)
+        # Hostile text is shown as text, and a flood of refused answers keeps few lines.
+        flood = link_text("\n".join(["<img src=x onerror=window.hacked=1>"] + ["x"] * 20000))
+        self.open(f"{PAGE}#seed=1&typed={flood}")
+        self.assertIsNone(self.driver.execute_script("return window.hacked"))
+        self.assertEqual(self.driver.find_elements("css selector", "img"), [])
+        self.assertLess(len(self.driver.find_elements("css selector", ".line")), 2600)
+
+    def test_the_enter_that_ends_a_conversion_sends_nothing(self):
+        self.session(1, [])
+        line = self.driver.find_element("id", "line")
+        line.send_keys("1")
+        for composing in ("isComposing: true", "keyCode: 229"):
+            self.driver.execute_script("arguments[0].dispatchEvent(new KeyboardEvent("
+                                       f"'keydown', {{key: 'Enter', {composing}}}))", line)
+        typed = "return zepiro.shareLink().split('typed=')[1]"
+        self.assertEqual(self.driver.execute_script(typed), "")
+        line.send_keys(Keys.ENTER)
+        self.assertEqual(self.driver.execute_script(typed), link_text("1"))
+
+    def test_an_unfinished_session_is_offered_again(self):
+        self.session(2, ["0", "2 1", "A B"])
+        self.open(PAGE)
+        self.driver.find_element("css selector", "#notice button").click()
+        self.assertEqual(self.driver.execute_async_script(TYPE_ALL, []),
+                         linux(2, ["0", "2 1", "A B"]))
+
+    def test_on_a_phone_nothing_scrolls_sideways_and_columns_line_up(self):
+        metrics = {"width": 360, "height": 640, "deviceScaleFactor": 2, "mobile": True}
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", metrics)
+        font = "return parseFloat(getComputedStyle(document.getElementById('screen')).fontSize)"
+        try:
+            self.session(1, ["0", "1 1", "ゼピロ", "1"])
+            # the left of the second entry of each row of the character screen
+            starts = self.driver.execute_script("""return [...document.querySelectorAll('.line')]
+                .filter((line) => /^\\d-\\d: /.test(line.textContent))
+                .map((line) => [...line.children].filter((cell) => cell.textContent === '-')[1]
+                    .previousSibling.getBoundingClientRect().left);""")
+            self.assertEqual((len(starts), len(set(starts))), (9, 1))
+            self.assertGreaterEqual(self.driver.execute_script(font), 8)
+            self.session(1, ["1", "1 9", "ゼピロ"] + ["2000000000"] * 9)
+            self.assertLessEqual(*self.driver.execute_script(
+                "return [document.documentElement.scrollWidth, window.innerWidth]"))
+            narrow = self.driver.execute_script(font)
+            self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                        dict(metrics, width=640, height=360))
+            WebDriverWait(self.driver, 5).until(lambda d: d.execute_script(font) > narrow)
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+    def test_nothing_but_the_page_itself_is_ever_asked_for(self):
+        self.session(3, ["0", "2 1", "A B", "2"])
+        messages = [json.loads(entry["message"])["message"]
+                    for entry in self.driver.get_log("performance")]
+        asked = [message["params"]["request"]["url"] for message in messages
+                 if message["method"] == "Network.requestWillBeSent"]
+        self.assertIn(PAGE, asked)
+        for url in asked:
+            self.assertRegex(url, r"^(file|data|about|chrome):")  # the browser's own pages
