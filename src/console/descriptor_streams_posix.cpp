@@ -46,14 +46,6 @@ DescriptorInputBuffer::int_type DescriptorInputBuffer::underflow() {
   return traits_type::eof();
 }
 
-DescriptorOutputBuffer::int_type DescriptorOutputBuffer::overflow(int_type c) {
-  if (traits_type::eq_int_type(c, traits_type::eof())) {
-    return traits_type::not_eof(c);
-  }
-  const char byte = traits_type::to_char_type(c);
-  return xsputn(&byte, 1) == 1 ? c : traits_type::eof();
-}
-
 std::streamsize DescriptorOutputBuffer::xsputn(const char* bytes, std::streamsize count) {
   std::streamsize done = 0;
   while (done < count) {

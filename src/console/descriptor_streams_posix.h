@@ -3,6 +3,8 @@
 #include <array>
 #include <streambuf>
 
+#include "console/unbuffered_output.h"
+
 // Standard input and output read and written with the system's own calls,
 // with no C library buffer in between: a C stream that is line-buffered (a
 // terminal) drops the bytes of a failed write and reports success, and it
@@ -27,12 +29,11 @@ class DescriptorInputBuffer : public std::streambuf {
 // Writes a file descriptor, every byte at once and in full: partial writes
 // go on, EINTR is retried and a non-blocking descriptor is waited on. A write
 // that fails makes the stream fail, with the system's error left in errno.
-class DescriptorOutputBuffer : public std::streambuf {
+class DescriptorOutputBuffer : public UnbufferedOutput {
  public:
   explicit DescriptorOutputBuffer(int fd) : fd_(fd) {}
 
  protected:
-  int_type overflow(int_type c) override;
   std::streamsize xsputn(const char* bytes, std::streamsize count) override;
 
  private:

@@ -11,14 +11,6 @@ PageInputBuffer::int_type PageInputBuffer::underflow() {
   return traits_type::to_int_type(bytes_[0]);
 }
 
-PageOutputBuffer::int_type PageOutputBuffer::overflow(int_type c) {
-  if (traits_type::eq_int_type(c, traits_type::eof())) {
-    return traits_type::not_eof(c);
-  }
-  const char byte = traits_type::to_char_type(c);
-  return xsputn(&byte, 1) == 1 ? c : traits_type::eof();
-}
-
 std::streamsize PageOutputBuffer::xsputn(const char* bytes, std::streamsize count) {
   constexpr std::streamsize kPiece = 1 << 20;
   for (std::streamsize done = 0; done < count; done += kPiece) {

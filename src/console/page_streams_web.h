@@ -3,6 +3,8 @@
 #include <array>
 #include <streambuf>
 
+#include "console/unbuffered_output.h"
+
 // The standard streams of the program in a page: typed lines come from the
 // page's input line, written bytes go to the page's screen.
 
@@ -18,12 +20,11 @@ class PageInputBuffer : public std::streambuf {
 
 // Hands every byte written to the page at once; `stream` is 1 for standard
 // output, 2 for standard error.
-class PageOutputBuffer : public std::streambuf {
+class PageOutputBuffer : public UnbufferedOutput {
  public:
   explicit PageOutputBuffer(int stream) : stream_(stream) {}
 
  protected:
-  int_type overflow(int_type c) override;
   std::streamsize xsputn(const char* bytes, std::streamsize count) override;
 
  private:
