@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <iosfwd>
 #include <string>
@@ -30,6 +31,13 @@ struct Converter;
 // The names a platform's converter may know CP932 by, tried in this order:
 // "SHIFT_JIS" is the last resort.
 inline constexpr std::array<const char*, 3> kCp932Names = {"CP932", "WINDOWS-31J", "SHIFT_JIS"};
+
+// True if `name` is one of kCp932Names, for a converter that knows CP932
+// under each of them.
+inline bool isCp932Name(std::string_view name) {
+  return std::any_of(kCp932Names.begin(), kCp932Names.end(),
+                     [name](std::string_view cp932) { return name == cp932; });
+}
 
 // Opens a converter from the encoding named `from` to the one named `to`
 // (names as iconv knows them: "UTF-8", "CP932", ...); nullptr when the

@@ -21,15 +21,6 @@ struct Converter {
 
 namespace {
 
-bool isCp932Name(std::string_view name) {
-  for (std::string_view cp932 : kCp932Names) {
-    if (name == cp932) {
-      return true;
-    }
-  }
-  return false;
-}
-
 // The most bytes a conversion makes from `count` bytes: a CP932 form is never
 // longer than the UTF-8 one, and one CP932 byte (a half-width katakana) makes
 // at most three of UTF-8.

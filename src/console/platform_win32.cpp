@@ -44,12 +44,7 @@ unsigned codePageNamed(std::string_view name) {
   if (name == "UTF-8") {
     return kUtf8CodePage;
   }
-  for (std::string_view cp932 : kCp932Names) {
-    if (name == cp932) {
-      return kCp932CodePage;
-    }
-  }
-  return 0;
+  return isCp932Name(name) ? kCp932CodePage : 0;
 }
 
 unsigned codePageOf(Encoding encoding) {
