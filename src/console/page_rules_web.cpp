@@ -1,0 +1,17 @@
+#include <emscripten.h>
+
+#include "console/console.h"
+#include "console/cp932_width.h"
+
+// The console's rules that the page lays its screen out by, exported so that
+// the page asks the program instead of keeping copies of its own.
+
+// The cells a character takes on the screen: the width the console pads it by.
+extern "C" EMSCRIPTEN_KEEPALIVE int zepiro_cell_width(unsigned codePoint) {
+  return cp932Width(static_cast<char32_t>(codePoint));
+}
+
+// How many line ends in a row push the screen before them out of sight.
+extern "C" EMSCRIPTEN_KEEPALIVE int zepiro_page_break_line_ends() {
+  return static_cast<int>(kPageBreakLineEnds);
+}
