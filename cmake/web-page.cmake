@@ -10,6 +10,10 @@ string(APPEND CMAKE_EXE_LINKER_FLAGS_MINSIZEREL " -Os")
 string(APPEND CMAKE_EXE_LINKER_FLAGS_RELWITHDEBINFO " -O2")
 
 set(ZEPIRO_WEB_DIR ${PROJECT_SOURCE_DIR}/web)
+# The rules the page takes from the program (a character's cells, a page
+# break's line ends) are exported functions; in the program itself, not the
+# library, so that the linker keeps them.
+target_sources(zepiro PRIVATE src/console/page_rules_web.cpp)
 # - Each session is a fresh instance of the module (createZepiro), started by
 #   the page with its own arguments (Module.start, web/program_start.js).
 # - A read waits for the page's input line through Asyncify.
@@ -30,7 +34,33 @@ set_property(TARGET zepiro APPEND PROPERTY LINK_DEPENDS
              ${ZEPIRO_WEB_DIR}/page_library.js ${ZEPIRO_WEB_DIR}/program_start.js)
 
 set(ZEPIRO_SITE_DIR ${PROJECT_BINARY_DIR}/site)
-set(ZEPIRO_PAGE_FILES index.html page.css screen.js share_link.js session.js results.js page.js)
+
+# The page's tools (the bundler, and for its tests the type checker, the
+# linter and the test runner) come from npm, as package-lock.json pins them.
+find_program(ZEPIRO_NPM npm)
+if(NOT ZEPIRO_NPM)
+  message(FATAL_ERROR "The page is bundled by esbuild from npm: install Node.js and npm "
+                      "(Debian: nodejs npm).")
+endif()
+set(ZEPIRO_NODE_MODULES ${PROJECT_SOURCE_DIR}/node_modules)
+add_custom_command(
+  OUTPUT ${ZEPIRO_NODE_MODULES}/.package-lock.json
+  COMMAND ${ZEPIRO_NPM} ci --no-audit --no-fund
+  WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+  DEPENDS ${PROJECT_SOURCE_DIR}/package.json ${PROJECT_SOURCE_DIR}/package-lock.json
+  COMMENT "Installing the page's tools from package-lock.json")
+
+# The page's modules, bundled into one script: browsers refuse module
+# scripts from file://.
+file(GLOB page_modules CONFIGURE_DEPENDS ${ZEPIRO_WEB_DIR}/src/*.js)
+add_custom_command(
+  OUTPUT ${ZEPIRO_SITE_DIR}/page.js
+  COMMAND ${ZEPIRO_NODE_MODULES}/.bin/esbuild ${ZEPIRO_WEB_DIR}/src/main.js --bundle
+          --format=iife --target=es2020 --log-level=warning --outfile=${ZEPIRO_SITE_DIR}/page.js
+  DEPENDS ${page_modules} ${ZEPIRO_NODE_MODULES}/.package-lock.json
+  COMMENT "Bundling the page's modules into ${ZEPIRO_SITE_DIR}/page.js")
+
+set(ZEPIRO_PAGE_FILES index.html page.css)
 set(site_files ${ZEPIRO_SITE_DIR}/zepiro.js)
 set(page_sources)
 foreach(file IN LISTS ZEPIRO_PAGE_FILES)
@@ -43,4 +73,5 @@ add_custom_command(
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:zepiro> ${page_sources} ${ZEPIRO_SITE_DIR}
   DEPENDS zepiro ${page_sources}
   COMMENT "Gathering the page in ${ZEPIRO_SITE_DIR}")
+list(APPEND site_files ${ZEPIRO_SITE_DIR}/page.js)
 add_custom_target(site ALL DEPENDS ${site_files})

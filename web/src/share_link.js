@@ -1,14 +1,14 @@
-'use strict';
-
 // A session as a link: `#seed=N&typed=T`, N the seed in decimal, T the UTF-8
 // bytes typed so far (each line with its "\n") in base64url without padding.
 // The same form keeps the last session on the device.
 
-const kLargestSeed = 4294967295;
-// More typed bytes than a long evening of draws and tallies would take.
-const kMostTypedBytes = 65536;
+/** The largest seed the program takes (`--seed`); a test holds the two together. */
+export const kLargestSeed = 4294967295;
+/** More typed bytes than a long evening of draws and tallies would take. */
+export const kMostTypedBytes = 65536;
 
-function toBase64Url(bytes) {
+/** @param {Uint8Array} bytes */
+export function toBase64Url(bytes) {
   let binary = '';
   for (const byte of bytes) {
     binary += String.fromCharCode(byte);
@@ -16,9 +16,12 @@ function toBase64Url(bytes) {
   return btoa(binary).replace(/\+/g, '-').replace(/\//g, '_').replace(/=+$/, '');
 }
 
-// The bytes of base64url text, or null if it is not exactly the form
-// toBase64Url makes.
-function fromBase64Url(text) {
+/**
+ * The bytes of base64url text, or null if it is not exactly the form
+ * toBase64Url makes.
+ * @param {string} text
+ */
+export function fromBase64Url(text) {
   if (!/^[A-Za-z0-9_-]*$/.test(text) || text.length % 4 === 1) {
     return null;
   }
@@ -27,14 +30,27 @@ function fromBase64Url(text) {
   return toBase64Url(bytes) === text ? bytes : null;
 }
 
-function describeSession(seed, typed) {
+/**
+ * @param {number} seed
+ * @param {Uint8Array} typed
+ */
+export function describeSession(seed, typed) {
   return `seed=${seed}&typed=${toBase64Url(typed)}`;
 }
 
-// Reads what describeSession wrote (without the "#"): {seed, lines}, the
-// lines as text without their line ends; null if anything in it is wrong,
-// too long or more than asked for.
-function readSession(description) {
+/**
+ * A session as a link or the device describes it.
+ * @typedef {{seed: number, lines: string[]}} SessionDescription
+ */
+
+/**
+ * Reads what describeSession wrote (without the "#"): the lines as text
+ * without their line ends; null if anything in it is wrong, too long or more
+ * than asked for.
+ * @param {string} description
+ * @returns {SessionDescription | null}
+ */
+export function readSession(description) {
   const fields = /^seed=(0|[1-9][0-9]{0,9})&typed=([A-Za-z0-9_-]*)$/.exec(description);
   if (fields === null || Number(fields[1]) > kLargestSeed ||
       fields[2].length > Math.ceil(kMostTypedBytes * 4 / 3)) {
@@ -47,7 +63,7 @@ function readSession(description) {
   let text;
   try {
     text = new TextDecoder('utf-8', {fatal: true, ignoreBOM: true}).decode(typed);
-  } catch (e) {
+  } catch {
     return null;
   }
   return {seed: Number(fields[1]), lines: text === '' ? [] : text.slice(0, -1).split('\n')};

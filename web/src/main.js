@@ -1,0 +1,98 @@
+// The page's entry: finds its parts, wires the buttons and the input line,
+// and opens a link's session, or a fresh one with the kept one offered.
+
+import {Page} from './page.js';
+import {Notice} from './notices.js';
+import {copyText, saveFile} from './clipboard.js';
+import {fitCells} from './layout.js';
+import {lastResult} from './results.js';
+import {pictureOf} from './picture.js';
+import {automationInterface} from './automation.js';
+
+/** @typedef {import('./program.js').CreateProgram} CreateProgram */
+
+/**
+ * @template {HTMLElement} T
+ * @param {string} id
+ * @returns {T}
+ */
+function part(id) {
+  const element = document.getElementById(id);
+  if (element === null) {
+    throw new Error(`the page has no #${id}`);
+  }
+  return /** @type {T} */ (element);
+}
+
+const screen = part('screen');
+/** @type {HTMLInputElement} */
+const line = part('line');
+const notice = new Notice(part('notice'));
+// zepiro.js, the program, comes before this script and defines createZepiro.
+const createProgram = /** @type {{createZepiro: CreateProgram}} */ (
+  /** @type {unknown} */ (globalThis)).createZepiro;
+
+fitCells(screen);
+const page = new Page({screen, line, seed: part('seed'), notice}, createProgram);
+
+/**
+ * @param {string} text
+ * @param {string} done  what the notice says once it is copied
+ */
+async function copy(text, done) {
+  notice.say(await copyText(text) ? done : 'コピーできませんでした。');
+}
+
+/** @param {(lines: string[]) => void} use */
+function withResult(use) {
+  const lines = lastResult(page.session.transcript);
+  if (lines === null) {
+    notice.say('まだ抽選結果も集計結果もありません。');
+  } else {
+    use(lines);
+  }
+}
+
+/** @param {string[]} lines */
+async function savePicture(lines) {
+  const rules = page.session.rules;
+  const picture = rules && await pictureOf(lines, getComputedStyle(screen).fontFamily,
+    rules.cellWidth);
+  if (!picture) {
+    notice.say('結果が長すぎて画像にできません。');
+    return;
+  }
+  saveFile(picture, `zepiro-${page.session.seed}.png`);
+}
+
+function sendLine() {
+  if (page.session.ended) {
+    return;
+  }
+  const text = line.value;
+  line.value = '';
+  void page.session.send(text);
+}
+
+line.addEventListener('keydown', (event) => {
+  // The Enter that ends an input method's composition is the method's own.
+  if (event.key === 'Enter' && !event.isComposing && event.keyCode !== 229) {
+    event.preventDefault();
+    sendLine();
+  }
+});
+part('send').addEventListener('click', () => {
+  sendLine();
+  line.focus();
+});
+part('share').addEventListener('click',
+  () => void copy(page.shareLink(), 'このセッションのリンクをコピーしました。'));
+part('copy').addEventListener('click',
+  () => withResult((lines) => void copy(lines.join('\n') + '\n', '結果をコピーしました。')));
+part('picture').addEventListener('click', () => withResult((lines) => void savePicture(lines)));
+part('new').addEventListener('click', () => page.startNew());
+window.addEventListener('hashchange', () => page.openFragment());
+window.addEventListener('resize', () => fitCells(screen));
+
+Object.defineProperty(window, 'zepiro', {value: automationInterface(page), enumerable: true});
+line.focus();

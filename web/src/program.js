@@ -1,0 +1,51 @@
+// The program as the page runs it: one instance of the Emscripten module
+// (zepiro.js) per session, and the rules of the console that the page takes
+// from it rather than keeping copies of its own.
+
+/** The program's standard output, as its writes name it. */
+export const kStandardOutput = 1;
+/** The program's standard error. */
+export const kStandardError = 2;
+
+/**
+ * What an instance of the program asks of the page that started it.
+ * @typedef {object} ProgramPage
+ * @property {(capacity: number) => Promise<Uint8Array>} read
+ *   waits for typed bytes and hands out at most `capacity` of them
+ * @property {(stream: number, bytes: Uint8Array) => void} write
+ *   shows bytes written to kStandardOutput or kStandardError
+ */
+
+/**
+ * One instance of the program, as zepiro.js makes it.
+ * @typedef {object} ProgramInstance
+ * @property {(args: string[]) => Promise<number>} start
+ *   runs main with `args` after its name; resolves with the exit status
+ * @property {(codePoint: number) => number} _zepiro_cell_width
+ * @property {() => number} _zepiro_page_break_line_ends
+ */
+
+/**
+ * Makes an instance of the program (zepiro.js's createZepiro).
+ * @typedef {(options: {page: ProgramPage, print: () => void, printErr: () => void,
+ *   onAbort: () => void}) => Promise<ProgramInstance>} CreateProgram
+ */
+
+/**
+ * The console's rules, as the program itself has them.
+ * @typedef {object} ProgramRules
+ * @property {(codePoint: number) => number} cellWidth
+ *   the cells a character takes: 1 or 2, the width of its CP932 form
+ * @property {number} pageBreakLineEnds  line ends in a row that start a new screen
+ */
+
+/**
+ * @param {ProgramInstance} instance
+ * @returns {ProgramRules}
+ */
+export function rulesOf(instance) {
+  return {
+    cellWidth: (codePoint) => instance._zepiro_cell_width(codePoint),
+    pageBreakLineEnds: instance._zepiro_page_break_line_ends(),
+  };
+}
