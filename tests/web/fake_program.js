@@ -1,0 +1,31 @@
+// A stand-in for the program: it writes a prompt, then echoes every chunk it
+// reads, as fast as a test needs and with the ends a test chooses.
+
+/** @typedef {import('../../web/src/program.js').CreateProgram} CreateProgram */
+/** @typedef {import('../../web/src/program.js').ProgramPage} ProgramPage */
+
+/**
+ * @param {object} [behaviour]
+ * @param {number} [behaviour.capacity]  the most bytes one read asks for
+ * @param {(page: ProgramPage, chunk: Uint8Array) => number | undefined} [behaviour.onRead]
+ *   what it does with a chunk read; a number ends it with that status
+ * @returns {CreateProgram}
+ */
+export function fakeProgram({capacity = 64, onRead = (page, chunk) => {
+  page.write(1, chunk);
+  return undefined;
+}} = {}) {
+  return async ({page}) => ({
+    async start() {
+      page.write(1, new TextEncoder().encode('>'));
+      for (;;) {
+        const status = onRead(page, await page.read(capacity));
+        if (status !== undefined) {
+          return status;
+        }
+      }
+    },
+    _zepiro_cell_width: (codePoint) => (codePoint < 0x80 ? 1 : 2),
+    _zepiro_page_break_line_ends: () => 25,
+  });
+}

@@ -1,0 +1,68 @@
+import {beforeEach, describe, expect, it} from 'vitest';
+import {Page} from '../../web/src/page.js';
+import {Notice} from '../../web/src/notices.js';
+import {automationInterface} from '../../web/src/automation.js';
+import {describeSession} from '../../web/src/share_link.js';
+import {fakeProgram} from './fake_program.js';
+
+/** A page of the parts it shows sessions in, opened at `fragment`. */
+function open(fragment = '', program = fakeProgram()) {
+  history.replaceState(null, '', `/index.html${fragment}`);
+  const notice = document.createElement('p');
+  const parts = {screen: document.createElement('main'), line: document.createElement('input'),
+    seed: document.createElement('output'), notice: new Notice(notice)};
+  const page = new Page(parts, program);
+  return {page, parts, notice, zepiro: automationInterface(page)};
+}
+
+const link = (/** @type {number} */ seed, /** @type {string} */ typed) =>
+  `#${describeSession(seed, new TextEncoder().encode(typed))}`;
+
+beforeEach(() => localStorage.clear());
+
+describe('Page', () => {
+  it('replays a link, shows it, and shares the same link', async () => {
+    const {parts, notice, zepiro} = open(link(77, 'a\nb\n'));
+    await zepiro.idle();
+    expect(location.hash).toBe('');
+    expect([zepiro.seed, parts.seed.textContent, notice.hidden]).toEqual([77, '77', true]);
+    expect(zepiro.transcript()).toBe('>a\nb\n');
+    expect([...parts.screen.children].map((line) => line.textContent))
+      .toEqual(['>a', 'a', 'b', 'b', '']);
+    expect(zepiro.shareLink()).toBe(`${location.origin}/index.html${link(77, 'a\nb\n')}`);
+  });
+
+  it('refuses a broken link with a notice, and starts afresh', async () => {
+    const {notice, zepiro} = open('#seed=1&typed=!');
+    await zepiro.idle();
+    expect(notice.textContent).toContain('リンクを読めません');
+    expect(zepiro.transcript()).toBe('>');
+  });
+
+  it('offers the session kept on the device, and goes on with it when asked', async () => {
+    const first = open();
+    await first.zepiro.type('kept');
+    const {notice, zepiro} = open();
+    await zepiro.idle();
+    expect(notice.textContent).toContain(`シード ${first.zepiro.seed}`);
+    notice.querySelector('button')?.click();
+    await zepiro.idle();
+    expect([zepiro.seed, zepiro.transcript(), notice.hidden]).toEqual(
+      [first.zepiro.seed, '>kept\n', true]);
+  });
+
+  it('says how the program ended, stops the input line, and starts anew when asked', async () => {
+    const broken = () => Promise.reject(new Error('no memory'));
+    for (const [program, said] of [[fakeProgram({onRead: () => 0}), '終了しました。'],
+      [fakeProgram({onRead: () => 2}), '終了コード 2'], [broken, '異常終了']]) {
+      const {parts, notice, zepiro} = open('', /** @type {any} */ (program));
+      await zepiro.type('x');
+      expect([zepiro.ended, parts.line.disabled, notice.textContent?.includes(String(said))])
+        .toEqual([true, true, true]);
+      const ended = zepiro.seed;
+      notice.querySelector('button')?.click();
+      expect([zepiro.ended, parts.line.disabled, notice.hidden]).toEqual([false, false, true]);
+      expect(zepiro.seed).not.toBe(ended);
+    }
+  });
+});

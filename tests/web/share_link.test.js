@@ -1,0 +1,40 @@
+import {describe, expect, it} from 'vitest';
+import {describeSession, fromBase64Url, kLargestSeed, kMostTypedBytes, readSession, toBase64Url}
+  from '../../web/src/share_link.js';
+import {run} from './program_harness.js';
+
+const bytes = (/** @type {string} */ text) => new TextEncoder().encode(text);
+
+describe('share links', () => {
+  it('write base64url without padding, and read back exactly what they wrote', () => {
+    const awkward = Uint8Array.of(0xfb, 0xff, 0xbf, 0xfb);  // "+" and "/" in plain base64
+    expect(toBase64Url(awkward)).toBe('-_-_-w');
+    expect(fromBase64Url('-_-_-w')).toEqual(awkward);
+    const typed = bytes('0\n3 2\nゼピロ　ミナ ｱｲｳ\n2\n');
+    expect(readSession(describeSession(4242, typed)))
+      .toEqual({seed: 4242, lines: ['0', '3 2', 'ゼピロ　ミナ ｱｲｳ', '2']});
+    expect(readSession('seed=0&typed=')).toEqual({seed: 0, lines: []});
+  });
+
+  it('refuse anything but the form they write', () => {
+    const typed = (/** @type {string} */ text) => `seed=1&typed=${toBase64Url(bytes(text))}`;
+    for (const description of [
+      'seed=01&typed=', 'seed=-1&typed=', 'seed=1&typed=MQo=', 'seed=1&typed=MQ+K',
+      'seed=1&typed=MQo&x=1', 'typed=MQo&seed=1', 'seed=1&typed=MQp',  // not the form written
+      typed('1'), `seed=1&typed=${toBase64Url(Uint8Array.of(0xff, 0x0a))}`,  // no line end, no UTF-8
+      typed('1\n'.repeat(kMostTypedBytes / 2 + 1)),
+    ]) {
+      expect(readSession(description), description.slice(0, 30)).toBeNull();
+    }
+    expect(readSession(typed('1\n'.repeat(kMostTypedBytes / 2)))?.lines).toHaveLength(
+      kMostTypedBytes / 2);
+  });
+
+  it('take exactly the seeds the program takes', async () => {
+    for (const [seed, taken] of [[kLargestSeed, true], [kLargestSeed + 1, false]]) {
+      const {session} = await run(Number(seed), []);
+      expect(session.ended, `program, seed ${seed}`).toBe(!taken);
+      expect(readSession(`seed=${seed}&typed=`) !== null, `link, seed ${seed}`).toBe(taken);
+    }
+  });
+});
