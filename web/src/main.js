@@ -8,6 +8,7 @@ import {fitCells} from './layout.js';
 import {lastResult} from './results.js';
 import {pictureOf} from './picture.js';
 import {automationInterface} from './automation.js';
+import {loadProgram} from './program_loader.js';
 
 /** @typedef {import('./program.js').CreateProgram} CreateProgram */
 
@@ -28,9 +29,12 @@ const screen = part('screen');
 /** @type {HTMLInputElement} */
 const line = part('line');
 const notice = new Notice(part('notice'));
-// zepiro.js, the program, comes before this script and defines createZepiro.
-const createProgram = /** @type {{createZepiro: CreateProgram}} */ (
-  /** @type {unknown} */ (globalThis)).createZepiro;
+// The screen says it is loading (index.html) until the program has loaded
+// and compiled, or failed to.
+const loadingProgram = loadProgram('zepiro.js');
+/** @type {CreateProgram} */
+const createProgram = (options) =>
+  loadingProgram(options).finally(() => screen.removeAttribute('aria-busy'));
 
 fitCells(screen);
 const page = new Page({screen, line, seed: part('seed'), notice}, createProgram);
