@@ -1,7 +1,7 @@
 # The program as a web page (Emscripten): build-web/site/ holds the page, its
 # scripts and the program, whose WebAssembly is embedded in zepiro.js, so the
 # folder works as it is from file:// or any static host and asks the network
-# for nothing.
+# for nothing. Over http(s) its manifest lets a phone install it.
 
 # Emscripten optimises the whole program again when it links, at the level the
 # build type compiles with.
@@ -60,7 +60,7 @@ add_custom_command(
   DEPENDS ${page_modules} ${ZEPIRO_NODE_MODULES}/.package-lock.json
   COMMENT "Bundling the page's modules into ${ZEPIRO_SITE_DIR}/page.js")
 
-set(ZEPIRO_PAGE_FILES index.html page.css)
+set(ZEPIRO_PAGE_FILES index.html page.css manifest.webmanifest icon.svg robots.txt)
 set(site_files ${ZEPIRO_SITE_DIR}/zepiro.js)
 set(page_sources)
 foreach(file IN LISTS ZEPIRO_PAGE_FILES)
@@ -74,4 +74,23 @@ add_custom_command(
   DEPENDS zepiro ${page_sources}
   COMMENT "Gathering the page in ${ZEPIRO_SITE_DIR}")
 list(APPEND site_files ${ZEPIRO_SITE_DIR}/page.js)
+
+# The icons a phone puts on its home screen, rendered from the page's own
+# icon.svg at the two sizes an installable page must have.
+find_program(ZEPIRO_RSVG_CONVERT rsvg-convert)
+if(NOT ZEPIRO_RSVG_CONVERT)
+  message(FATAL_ERROR "The page's icons are rendered by rsvg-convert (Debian: librsvg2-bin).")
+endif()
+foreach(size IN ITEMS 192 512)
+  set(icon ${ZEPIRO_SITE_DIR}/icon-${size}.png)
+  add_custom_command(
+    OUTPUT ${icon}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${ZEPIRO_SITE_DIR}
+    COMMAND ${ZEPIRO_RSVG_CONVERT} --width=${size} --height=${size} --output=${icon}
+            ${ZEPIRO_WEB_DIR}/icon.svg
+    DEPENDS ${ZEPIRO_WEB_DIR}/icon.svg
+    COMMENT "Rendering the page's icon at ${size} px")
+  list(APPEND site_files ${icon})
+endforeach()
+
 add_custom_target(site ALL DEPENDS ${site_files})
