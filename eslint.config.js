@@ -11,6 +11,10 @@ export default [
     languageOptions: {globals: globals.browser},
   },
   {
+    files: ['web/service_worker.js'],
+    languageOptions: {globals: globals.serviceworker},
+  },
+  {
     files: ['tests/web/**/*.js', '*.config.js', '*.config.mjs'],
     languageOptions: {globals: {...globals.node, ...globals.browser}},
   },

@@ -1,7 +1,8 @@
 # The program as a web page (Emscripten): build-web/site/ holds the page, its
 # scripts and the program, whose WebAssembly is embedded in zepiro.js, so the
 # folder works as it is from file:// or any static host and asks the network
-# for nothing. Over http(s) its manifest lets a phone install it.
+# for nothing. Over http(s) its service worker keeps the folder for offline
+# use, and its manifest lets a phone install it.
 
 # Emscripten optimises the whole program again when it links, at the level the
 # build type compiles with.
@@ -93,4 +94,13 @@ foreach(size IN ITEMS 192 512)
   list(APPEND site_files ${icon})
 endforeach()
 
-add_custom_target(site ALL DEPENDS ${site_files})
+# The service worker that keeps the site for offline use, written last, as
+# it holds every other file's revision.
+add_custom_command(
+  OUTPUT ${ZEPIRO_SITE_DIR}/service_worker.js
+  COMMAND ${CMAKE_COMMAND} -DSITE=${ZEPIRO_SITE_DIR} -DTEMPLATE=${ZEPIRO_WEB_DIR}/service_worker.js
+          -P ${PROJECT_SOURCE_DIR}/cmake/service-worker.cmake
+  DEPENDS ${site_files} ${ZEPIRO_WEB_DIR}/service_worker.js
+          ${PROJECT_SOURCE_DIR}/cmake/service-worker.cmake
+  COMMENT "Writing the page's service worker")
+add_custom_target(site ALL DEPENDS ${site_files} ${ZEPIRO_SITE_DIR}/service_worker.js)

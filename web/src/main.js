@@ -9,6 +9,7 @@ import {lastResult} from './results.js';
 import {pictureOf} from './picture.js';
 import {automationInterface} from './automation.js';
 import {loadProgram} from './program_loader.js';
+import {keepOffline} from './offline.js';
 
 /** @typedef {import('./program.js').CreateProgram} CreateProgram */
 
@@ -100,3 +101,4 @@ window.addEventListener('resize', () => fitCells(screen));
 
 Object.defineProperty(window, 'zepiro', {value: automationInterface(page), enumerable: true});
 line.focus();
+keepOffline(notice);
