@@ -1,19 +1,28 @@
-// Offline use: over http(s) the page registers its service worker
-// (service_worker.js, written by the build), which keeps the site's files
-// and serves them without a network. From file:// there is no worker, and
-// none is needed.
+// Installed and offline use: over http(s) the page links its manifest
+// (manifest.webmanifest, which lets a phone install it) and registers its
+// service worker (service_worker.js, written by the build), which keeps the
+// site's files and serves them without a network. From file:// there is
+// neither: a browser refuses to read a manifest there, and no worker is
+// needed.
 
 /** @typedef {import('./notices.js').Notice} Notice */
 
 /**
- * Registers the worker once the page has loaded, so that its fetching of
- * the site does not compete with the page's own. When a new build's worker
- * takes over from an old one, the notice line says so.
+ * Links the manifest, and registers the worker once the page has loaded, so
+ * that its fetching of the site does not compete with the page's own. When
+ * a new build's worker takes over from an old one, the notice line says so.
  * @param {Notice} notice
  */
 export function keepOffline(notice) {
-  if (!window.isSecureContext || !/^https?:$/.test(location.protocol) ||
-      !('serviceWorker' in navigator)) {
+  if (!/^https?:$/.test(location.protocol)) {
+    return;
+  }
+  const manifest = document.createElement('link');
+  manifest.rel = 'manifest';
+  manifest.href = 'manifest.webmanifest';
+  document.head.append(manifest);
+  // A worker needs https, or http from this machine.
+  if (!window.isSecureContext || !('serviceWorker' in navigator)) {
     return;
   }
   const workers = navigator.serviceWorker;
