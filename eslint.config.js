@@ -12,7 +12,7 @@ export default [
   },
   {
     files: ['tests/web/**/*.js', '*.config.js', '*.config.mjs'],
-    languageOptions: {globals: {...globals.node, ...globals.browser}},
+    languageOptions: {globals: {...globals.node, ...globals.browser, zepiro: 'readonly'}},
   },
   {
     rules: {
