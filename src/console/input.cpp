@@ -1,6 +1,7 @@
 #include "console/input.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <istream>
@@ -13,10 +14,22 @@ namespace {
 
 constexpr int kEnd = std::char_traits<char>::eof();
 
+// The ASCII blanks, by byte: the one-byte characters the table takes for a
+// blank.
+constexpr std::array<bool, 0x80> kAsciiBlanks = [] {
+  std::array<bool, 0x80> blanks{};
+  for (const TypedAlike& alike : kTypedAlikes) {
+    if (alike.utf8.size() == 1 && alike.meaning == ' ') {
+      blanks.at(static_cast<unsigned char>(alike.utf8[0])) = true;
+    }
+  }
+  return blanks;
+}();
+
 // What separates answers. A number read also takes the wide blank "　" for a
-// blank (it stands for ' ' among the typed alikes); a name ends only at these.
+// blank (it means ' ' in the table); a name ends only at the ASCII blanks.
 bool isBlank(int c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+  return c >= 0 && c < 0x80 && kAsciiBlanks[static_cast<size_t>(c)];
 }
 
 enum class Scan { number, notNumber, tooLarge };
