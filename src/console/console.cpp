@@ -7,7 +7,7 @@ Console::Console(std::istream& input, std::ostream& output, Encoding encoding)
 
 Console::Console(std::istream& input, std::ostream& output, std::ostream& errors, Encoding encoding,
                  ConverterOpener open)
-    : in(input), out(output), err(errors), encoding(encoding), codec(open) {
+    : in(input), out(output), err(errors), encoding(encoding), codec(open, encoding) {
   pending.reserve(kConversionRoom);
   converted.reserve(kConversionRoom);
   prompt.reserve(kPromptRoom);

@@ -17,9 +17,8 @@ void zepiro_page_write(int stream, const char* bytes, int count);
 // 1 if the browser can give CP932 (it has a Shift_JIS decoder), else 0.
 int zepiro_page_has_cp932();
 
-// Converts `count` bytes at `in` from UTF-8 to CP932 (`toCp932` 1) or from
-// CP932 to UTF-8 (0) into `out`; returns the number of bytes made, or -1 when
-// a character has no form in the target, the bytes are broken, or more than
-// `capacity` bytes would be made.
-int zepiro_page_convert(int toCp932, const char* in, int count, char* out, int capacity);
+// Converts `count` bytes at `in` from UTF-8 to CP932 into `out`; returns the
+// number of bytes made, or -1 when a character has no CP932 form, the bytes
+// are broken, or more than `capacity` bytes would be made.
+int zepiro_page_convert(const char* in, int count, char* out, int capacity);
 }
