@@ -5,7 +5,6 @@
 #include <array>
 #include <cerrno>
 #include <clocale>
-#include <cstring>
 #include <iostream>
 
 #include "console/descriptor_streams_posix.h"
@@ -65,12 +64,4 @@ bool convert(Converter& converter, std::string_view in, std::string& out) {
     }
   }
   return true;
-}
-
-void clearSystemError() {
-  errno = 0;
-}
-
-std::string describeSystemError() {
-  return std::strerror(errno != 0 ? errno : EIO);
 }

@@ -1,6 +1,5 @@
 #include <cerrno>
 #include <climits>
-#include <cstring>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -58,12 +57,4 @@ bool convert(Converter& /*converter*/, std::string_view in, std::string& out) {
   }
   out.resize(static_cast<size_t>(made));
   return true;
-}
-
-void clearSystemError() {
-  errno = 0;
-}
-
-std::string describeSystemError() {
-  return std::strerror(errno != 0 ? errno : EIO);
 }
