@@ -11,11 +11,13 @@
 
 // Output waits in the console until a read sends it, or until more than
 // kSendThreshold bytes wait: the write that passed it sends them. The room
-// above the threshold takes that one write, a formatted line of a screen or
-// one of the tool's texts (the longest, the help, is about 1.2 KB), so what
-// waits never outgrows kConversionRoom.
+// above the threshold takes that one write, so what waits never outgrows
+// kConversionRoom.
 inline constexpr size_t kSendThreshold = size_t{64} * 1024;
-static_assert(kConversionRoom - kSendThreshold >= 4096,
+// The most one write adds: a formatted line of a screen, or one of the tool's
+// texts (the longest, the help, is about 1.2 KB).
+inline constexpr size_t kLongestWrite = 4096;
+static_assert(kConversionRoom - kSendThreshold >= kLongestWrite,
               "room for the write that passes the threshold");
 
 // Longest word a read keeps; the rest of a longer one is read and thrown away.

@@ -20,8 +20,8 @@ struct Converter {};
 
 Terminal openTerminal() {
   static PageInputBuffer inputBuffer;
-  static PageOutputBuffer outputBuffer(1);
-  static PageOutputBuffer errorBuffer(2);
+  static PageOutputBuffer outputBuffer(kPageStandardOutput);
+  static PageOutputBuffer errorBuffer(kPageStandardError);
   static std::istream input(&inputBuffer);
   static std::ostream output(&outputBuffer);
   static std::ostream errors(&errorBuffer);
