@@ -1,6 +1,17 @@
 #include "console/page_streams_web.h"
 
+#include <algorithm>
+
 #include "console/page_web.h"
+
+namespace {
+
+// The most bytes handed to the page at once. zepiro_page_write counts them in
+// an int, so a longer write goes in pieces; a mebibyte is far below the int's
+// limit and above anything the console writes at once (kConversionRoom).
+constexpr std::streamsize kLargestPageWrite = 1 << 20;
+
+}  // namespace
 
 PageInputBuffer::int_type PageInputBuffer::underflow() {
   const int got = zepiro_page_read(bytes_.data(), static_cast<int>(bytes_.size()));
@@ -12,9 +23,8 @@ PageInputBuffer::int_type PageInputBuffer::underflow() {
 }
 
 std::streamsize PageOutputBuffer::xsputn(const char* bytes, std::streamsize count) {
-  constexpr std::streamsize kPiece = 1 << 20;
-  for (std::streamsize done = 0; done < count; done += kPiece) {
-    const std::streamsize piece = count - done < kPiece ? count - done : kPiece;
+  for (std::streamsize done = 0; done < count; done += kLargestPageWrite) {
+    const std::streamsize piece = std::min(count - done, kLargestPageWrite);
     zepiro_page_write(stream_, bytes + done, static_cast<int>(piece));
   }
   return count;
