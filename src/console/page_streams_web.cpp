@@ -1,5 +1,7 @@
 #include "console/page_streams_web.h"
 
+#include <cerrno>
+
 #include "console/page_web.h"
 
 PageInputBuffer::int_type PageInputBuffer::underflow() {
@@ -15,7 +17,10 @@ std::streamsize PageOutputBuffer::xsputn(const char* bytes, std::streamsize coun
   constexpr std::streamsize kPiece = 1 << 20;
   for (std::streamsize done = 0; done < count; done += kPiece) {
     const std::streamsize piece = count - done < kPiece ? count - done : kPiece;
-    zepiro_page_write(stream_, bytes + done, static_cast<int>(piece));
+    if (zepiro_page_write(stream_, bytes + done, static_cast<int>(piece)) < 0) {
+      errno = EPIPE;  // as a pipe whose reader has gone
+      return done;
+    }
   }
   return count;
 }

@@ -19,7 +19,8 @@ class PageInputBuffer : public std::streambuf {
 };
 
 // Hands every byte written to the page at once; `stream` is 1 for standard
-// output, 2 for standard error.
+// output, 2 for standard error. A write fails once the page has stopped the
+// run, so the program ends as it does when its output cannot be written.
 class PageOutputBuffer : public UnbufferedOutput {
  public:
   explicit PageOutputBuffer(int stream) : stream_(stream) {}
