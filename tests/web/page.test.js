@@ -53,7 +53,8 @@ describe('Page', () => {
 
   it('says how the program ended, stops the input line, and starts anew when asked', async () => {
     /** @param {() => number} end  what the program does on reading "x" */
-    const program = (end) => fakeProgram({onRead: (page, chunk) => (chunk[0] === 0x78 ? end() : undefined)});
+    const program = (end) =>
+      fakeProgram({onRead: (page, chunk) => (chunk[0] === 0x78 ? end() : undefined)});
     for (const [end, said, kept] of /** @type {[() => number, string, number][]} */ ([
       [() => 0, '終了しました。', 0], [() => 2, '終了コード 2', 1],
       [() => { throw new Error('no memory'); }, '異常終了', 1]])) {
@@ -70,7 +71,7 @@ describe('Page', () => {
     }
   });
 
-  it('keeps the stored session when a link opens, and offers it, until the link is typed into', async () => {
+  it('keeps and offers the stored session when a link opens, until it is typed into', async () => {
     await open().zepiro.type('kept');
     const stored = localStorage.getItem('zepiro.session');
     const {notice, zepiro} = open(link(5, 'a\n'));

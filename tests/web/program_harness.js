@@ -18,7 +18,8 @@ export const createProgram = /** @type {CreateProgram} */ (
   new Function(`${readFileSync(programPath, 'utf8')}\nreturn createZepiro;`)());
 
 /** Events that do nothing, for a session watched only through its fields. */
-export const quietEvents = {started() {}, output() {}, idle() {}, ended() {}, refused() {}, limited() {}};
+export const quietEvents =
+  {started() {}, output() {}, idle() {}, ended() {}, refused() {}, limited() {}};
 
 /**
  * Runs the program with `lines` typed, each with its line end; resolves once

@@ -52,7 +52,7 @@ describe('Session', () => {
     expect(broken.events.ended.mock.calls).toEqual([[null]]);
   });
 
-  it('refuses a replay that writes too much, stops its program, and settles every promise', async () => {
+  it('refuses a replay that writes too much, stops it, and settles every promise', async () => {
     const flood = new Uint8Array(kMostReplayOutput / 4 + 1).fill(0x41);
     /** @type {boolean[]} */
     const taken = [];

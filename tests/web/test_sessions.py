@@ -45,7 +45,7 @@ class Sessions(unittest.TestCase):
         finally:
             self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", mark)
         self.assertIn("リンクを読めません", self.driver.find_element("id", "notice").text)
-        print(f"refused {refused_at:.0f} ms after opening, free {free_at - refused_at:.0f} ms later")
+        print(f"refused {refused_at:.0f} ms after opening, free {free_at - refused_at:.0f} ms on")
         self.assertLess(free_at - refused_at, 1000)
 
     def test_a_link_replays_its_bytes_as_linux_reads_them_and_shares_them_again(self):
