@@ -71,17 +71,6 @@ describe('Page', () => {
     }
   });
 
-  it('keeps and offers the stored session when a link opens, until it is typed into', async () => {
-    await open().zepiro.type('kept');
-    const stored = localStorage.getItem('zepiro.session');
-    const {notice, zepiro} = open(link(5, 'a\n'));
-    await zepiro.idle();
-    expect([localStorage.getItem('zepiro.session'), notice.querySelector('button')?.textContent])
-      .toEqual([stored, '続きから']);
-    await zepiro.type('b');
-    expect(localStorage.getItem('zepiro.session')).toBe(link(5, 'a\nb\n').slice(1));
-  });
-
   it('settles the promises of a session it leaves for another', async () => {
     const {page, zepiro} = open('', async () => ({start: () => new Promise(() => {}),
       _zepiro_cell_width: () => 1, _zepiro_page_break_line_ends: () => 25}));

@@ -1,4 +1,4 @@
-import {beforeEach, expect, it, vi} from 'vitest';
+import {beforeEach, expect, it} from 'vitest';
 import {remember, remembered} from '../../web/src/storage.js';
 
 const session = (/** @type {string} */ typed, ended = false, status = /** @type {?number} */ (0)) =>
@@ -17,14 +17,4 @@ it('keeps an unfinished session, and lets it go only once the program ends it', 
   remember(session('0\n2 1\n5\n', true));
   expect(remembered()).toBeNull();
   expect(localStorage.length).toBe(0);
-});
-
-it('lets go of what it cannot read, and says when storage refuses', () => {
-  localStorage.setItem('zepiro.session', 'seed=1&typed=!!');
-  expect([remembered(), localStorage.length]).toEqual(['unreadable', 0]);
-  vi.spyOn(localStorage, 'setItem').mockImplementation(() => {
-    throw new DOMException('full', 'QuotaExceededError');
-  });
-  expect(remember(session('1\n'))).toBe(false);
-  vi.restoreAllMocks();
 });
