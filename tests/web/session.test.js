@@ -80,9 +80,7 @@ describe('Session', () => {
   });
 
   it('ends a session whose transcript would pass its limit, naming the limit', async () => {
-    const {session, events} = watched(fakeProgram(), '',
-      {replayOutput: kMostReplayOutput, transcript: 4});
-    await session.idle();
+    const {session, events} = watched(fakeProgram(), '', {replayOutput: 0, transcript: 4});
     await session.send('abc');
     expect(events.limited.mock.calls).toEqual([['画面の記録の上限（4文字）']]);
     expect([session.ended, session.transcript]).toEqual([true, '>']);
