@@ -14,8 +14,9 @@ mergeInto(LibraryManager.library, {
     });
   },
 
+  // -1 once the page takes no more: the program's output then fails.
   zepiro_page_write: function (stream, bytes, count) {
-    Module['page'].write(stream, HEAPU8.slice(bytes, bytes + count));
+    return Module['page'].write(stream, HEAPU8.slice(bytes, bytes + count)) === false ? -1 : count;
   },
 
   // The table itself is made when a name is first checked, not at start.

@@ -1,6 +1,7 @@
 #include "console/page_streams_web.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include "console/page_web.h"
 
@@ -25,7 +26,10 @@ PageInputBuffer::int_type PageInputBuffer::underflow() {
 std::streamsize PageOutputBuffer::xsputn(const char* bytes, std::streamsize count) {
   for (std::streamsize done = 0; done < count; done += kLargestPageWrite) {
     const std::streamsize piece = std::min(count - done, kLargestPageWrite);
-    zepiro_page_write(stream_, bytes + done, static_cast<int>(piece));
+    if (zepiro_page_write(stream_, bytes + done, static_cast<int>(piece)) < 0) {
+      errno = EPIPE;  // as a pipe whose reader has gone
+      return done;
+    }
   }
   return count;
 }

@@ -20,7 +20,9 @@ class PageInputBuffer : public std::streambuf {
 };
 
 // Hands every byte written to the page at once; `stream` is
-// kPageStandardOutput or kPageStandardError.
+// kPageStandardOutput or kPageStandardError. A write fails once the page has
+// stopped the run, so the program ends as it does when its output cannot be
+// written.
 class PageOutputBuffer : public UnbufferedOutput {
  public:
   explicit PageOutputBuffer(int stream) : stream_(stream) {}

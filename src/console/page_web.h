@@ -11,12 +11,14 @@ extern "C" {
 
 // Waits for what the user types in the page and copies up to `capacity` of its
 // bytes to `bytes`; returns how many. The page's input has no end, so a read
-// that returns 0 means the page is gone.
+// that returns 0 means the page has stopped this run.
 int zepiro_page_read(char* bytes, int capacity);
 
 // Shows `count` bytes of the program's standard output or standard error
-// (`stream`: kPageStandardOutput or kPageStandardError) in the page.
-void zepiro_page_write(int stream, const char* bytes, int count);
+// (`stream`: kPageStandardOutput or kPageStandardError) in the page; returns
+// `count`, or -1 once the page takes no more from this run (it stopped or
+// replaced the session), and the program's output has failed.
+int zepiro_page_write(int stream, const char* bytes, int count);
 
 // 1 if the browser can give CP932 (it has a Shift_JIS decoder), else 0.
 int zepiro_page_has_cp932();
