@@ -8,6 +8,7 @@ import {fitCells} from './layout.js';
 import {lastResult} from './results.js';
 import {pictureOf} from './picture.js';
 import {automationInterface} from './automation.js';
+import {kMostTypedBytes} from './share_link.js';
 import {loadProgram} from './program_loader.js';
 import {keepOffline} from './offline.js';
 
@@ -70,11 +71,17 @@ async function savePicture(lines) {
   saveFile(picture, `zepiro-${page.session.seed}.png`);
 }
 
+// A line is taken whole, however long (a paste): only one that would take the
+// session past what a link holds is refused, and it stays in the input line.
 function sendLine() {
   if (page.session.ended) {
     return;
   }
   const text = line.value;
+  if (!page.session.fits(text)) {
+    notice.say(`入力が長すぎます。1つのセッションに入力できるのは、リンクに収まる${kMostTypedBytes}バイトまでです。`);
+    return;
+  }
   line.value = '';
   void page.session.send(text);
 }
