@@ -9,15 +9,19 @@ import subprocess
 import tempfile
 import threading
 import unittest
+from pathlib import Path
 
 from selenium.webdriver.support.wait import WebDriverWait
 
 from test_page import TYPE_ALL, browser, linux
 
 CONTROLLED = "return navigator.serviceWorker.controller !== null"
-KEPT_CSS = """const done = arguments[0];
-  caches.keys().then((names) => Promise.all(names.map(async (name) =>
-    (await (await caches.open(name)).match('page.css')).text()))).then(done);"""
+# Whether the page's worker is the newest, and the page.css of each build kept.
+TAKEN_OVER = """const done = arguments[0];
+  navigator.serviceWorker.getRegistration().then(async (registration) => done([
+    registration.active === navigator.serviceWorker.controller,
+    ...await Promise.all((await caches.keys()).map(async (name) =>
+      (await (await caches.open(name)).match('page.css')).text()))]));"""
 
 
 class Quiet(http.server.SimpleHTTPRequestHandler):
@@ -62,15 +66,18 @@ class Offline(unittest.TestCase):
 
     def test_a_new_build_takes_over_at_the_next_visit_with_a_notice(self):
         self.visit(self.url)
-        with open(os.path.join(self.site, "page.css"), "a", encoding="utf-8") as css:
+        self.driver.execute_async_script(TYPE_ALL, ["0"])  # a session kept, offered at the next
+        with Path(self.site, "page.css").open("a", encoding="utf-8") as css:
             css.write("/* the next build */\n")
         subprocess.run([os.environ["ZEPIRO_CMAKE"], "-DSITE=" + self.site,
                         "-DTEMPLATE=" + os.environ["ZEPIRO_WORKER"],
                         "-P", os.environ["ZEPIRO_WORKER_WRITER"]], check=True)
         self.visit(self.url)
-        WebDriverWait(self.driver, 20).until(
+        # The old build's files are gone, and the news waits for the user's say.
+        WebDriverWait(self.driver, 20).until(lambda d: d.execute_async_script(TAKEN_OVER) == [
+            True, Path(self.site, "page.css").read_text(encoding="utf-8")])
+        offer = self.driver.find_element("css selector", "#notice button")
+        self.assertEqual(offer.text, "続きから")
+        offer.click()
+        WebDriverWait(self.driver, 5).until(
             lambda d: "新しい版" in d.find_element("id", "notice").text)
-        # and the old build's files are gone
-        WebDriverWait(self.driver, 10).until(lambda d: [
-            css.endswith("/* the next build */\n") for css in d.execute_async_script(KEPT_CSS)
-        ] == [True])

@@ -30,8 +30,8 @@ export function keepOffline(notice) {
   const updating = workers.controller !== null;
   workers.addEventListener('controllerchange', () => {
     if (updating) {
-      notice.say('新しい版に更新しました。次に開くときから使われます。',
-        {label: '今すぐ読み込み直す', run: () => location.reload()});
+      whenNoticeFree(notice, () => notice.say('新しい版に更新しました。次に開くときから使われます。',
+        {label: '今すぐ読み込み直す', run: () => location.reload()}));
     }
   });
   const register = () => void workers.register('service_worker.js').catch(() => {});
@@ -40,4 +40,27 @@ export function keepOffline(notice) {
   } else {
     window.addEventListener('load', register, {once: true});
   }
+}
+
+/**
+ * Runs `say` once the notice line waits for no answer: news must not take
+ * the place of an offer (to go on with a kept session, say) before the user
+ * has had their say.
+ * @param {Notice} notice
+ * @param {() => void} say
+ */
+function whenNoticeFree(notice, say) {
+  const element = notice.element;
+  const free = () => element.hidden || element.querySelector('button') === null;
+  if (free()) {
+    say();
+    return;
+  }
+  const watch = new MutationObserver(() => {
+    if (free()) {
+      watch.disconnect();
+      say();
+    }
+  });
+  watch.observe(element, {attributes: true, attributeFilter: ['hidden'], childList: true});
 }
