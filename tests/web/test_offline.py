@@ -13,7 +13,8 @@ from pathlib import Path
 
 from selenium.webdriver.support.wait import WebDriverWait
 
-from test_page import TYPE_ALL, browser, linux
+from dialogue import TYPE_ALL, linux
+from test_page import browser
 
 CONTROLLED = "return navigator.serviceWorker.controller !== null"
 # Whether the page's worker is the newest, and the page.css of each build kept.
