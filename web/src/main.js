@@ -4,7 +4,6 @@
 import {Page} from './page.js';
 import {Notice} from './notices.js';
 import {copyText, saveFile} from './clipboard.js';
-import {fitCells} from './layout.js';
 import {lastResult} from './results.js';
 import {pictureOf} from './picture.js';
 import {automationInterface} from './automation.js';
@@ -32,7 +31,6 @@ const notice = new Notice(part('notice'));
 const createProgram = /** @type {{createZepiro: CreateProgram}} */ (
   /** @type {unknown} */ (globalThis)).createZepiro;
 
-fitCells(screen);
 const page = new Page({screen, line, seed: part('seed'), notice}, createProgram);
 
 /**
@@ -92,7 +90,7 @@ part('copy').addEventListener('click',
 part('picture').addEventListener('click', () => withResult((lines) => void savePicture(lines)));
 part('new').addEventListener('click', () => page.startNew());
 window.addEventListener('hashchange', () => page.openFragment());
-window.addEventListener('resize', () => fitCells(screen));
+window.addEventListener('resize', () => page.view?.fit());
 
 Object.defineProperty(window, 'zepiro', {value: automationInterface(page), enumerable: true});
 line.focus();

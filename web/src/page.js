@@ -106,7 +106,8 @@ export class Page {
 
   showScreen() {
     if (this.view !== null) {
-      scrollToNewest(this.view.show());
+      this.view.show();
+      scrollToNewest();
     }
   }
 
