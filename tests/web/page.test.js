@@ -44,7 +44,8 @@ describe('Page', () => {
     await first.zepiro.type('kept');
     const {notice, zepiro} = open();
     await zepiro.idle();
-    expect(notice.textContent).toContain(`シード ${first.zepiro.seed}`);
+    expect(notice.textContent).toContain('前回のセッション');
+    expect(notice.textContent).not.toContain('シード');  // the header shows the one seed
     notice.querySelector('button')?.click();
     await zepiro.idle();
     expect([zepiro.seed, zepiro.transcript(), notice.hidden]).toEqual(

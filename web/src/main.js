@@ -79,7 +79,13 @@ line.addEventListener('keydown', (event) => {
     sendLine();
   }
 });
-part('send').addEventListener('click', () => {
+/** @type {HTMLButtonElement} */
+const send = part('send');
+// 送信 is as disabled as the input line, which the page disables once the program ends.
+new MutationObserver(() => {
+  send.disabled = line.disabled;
+}).observe(line, {attributes: true, attributeFilter: ['disabled']});
+send.addEventListener('click', () => {
   sendLine();
   line.focus();
 });

@@ -89,7 +89,7 @@ export class Page {
     const session = this.startNew();
     const last = remembered();
     if (last !== null) {
-      this.parts.notice.say(`前回のセッション（シード ${last.seed}）の続きから始められます。`,
+      this.parts.notice.say('前回のセッションの続きから始められます。',
         {label: '続きから', run: () => {
           this.parts.notice.hide();
           this.start(last.seed, last.lines);
