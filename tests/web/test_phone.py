@@ -89,3 +89,23 @@ class Phone(unittest.TestCase):
             return getSelection().toString();""")
         self.assertIn(pairings, result)
         self.assertTrue(self.driver.execute_script("return window.find(arguments[0], true, false, true)", pairings.split("\n")[-2]))
+
+    def test_the_picture_is_saved_with_a_notice_and_send_is_disabled_with_the_input(self):
+        self.session(["0", "3 2", "A B C", "2"])
+        width, dark = self.driver.execute_async_script("""const done = arguments[0];
+            HTMLAnchorElement.prototype.click = () => {};
+            URL.createObjectURL = (blob) => void createImageBitmap(blob).then((picture) => {
+              const canvas = new OffscreenCanvas(picture.width, picture.height).getContext('2d');
+              canvas.drawImage(picture, 0, 0);
+              const data = canvas.getImageData(0, 0, picture.width, picture.height).data;
+              done([picture.width, data.filter((value, i) => i % 4 === 1 && value < 128).length]);
+            }, () => done([0, 0]));
+            document.getElementById('picture').click();""")
+        self.assertGreater(width, 0)
+        self.assertGreater(dark, 1000)
+        self.assertIn("保存しました", self.driver.find_element("id", "notice").text)
+        send = self.driver.find_element("id", "send")
+        self.driver.execute_async_script(TYPE_ALL, ["5"])  # 終了する
+        self.assertTrue(send.get_property("disabled"))
+        self.driver.find_element("id", "new").click()
+        self.assertFalse(send.get_property("disabled"))

@@ -60,7 +60,9 @@ async function savePicture(lines) {
     notice.say('結果が長すぎて画像にできません。');
     return;
   }
-  saveFile(picture, `zepiro-${page.session.seed}.png`);
+  const name = `zepiro-${page.session.seed}.png`;
+  saveFile(picture, name);
+  notice.say(`結果を画像 ${name} に保存しました。`);
 }
 
 function sendLine() {
