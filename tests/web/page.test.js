@@ -27,7 +27,7 @@ describe('Page', () => {
     expect(location.hash).toBe('');
     expect([zepiro.seed, parts.seed.textContent, notice.hidden]).toEqual([77, '77', true]);
     expect(zepiro.transcript()).toBe('>a\nb\n');
-    expect([...parts.screen.children].map((line) => line.textContent))
+    expect([...parts.screen.querySelectorAll('.line')].map((line) => line.textContent))
       .toEqual(['>a', 'a', 'b', 'b', '']);
     expect(zepiro.shareLink()).toBe(`${location.origin}/index.html${link(77, 'a\nb\n')}`);
   });

@@ -10,7 +10,7 @@ it('spaces each character to the cells the program pads it by', async () => {
   view.text.add('Aｱア¥‾~　', 'output');
   view.text.add('x  y', 'typed');
   view.show();
-  const line = /** @type {HTMLElement} */ (view.element.firstChild);
+  const line = /** @type {HTMLElement} */ (view.element.querySelector('.line'));
   expect(line.style.letterSpacing).toBe('0.5em');
   expect([...line.childNodes].map((piece) => piece instanceof HTMLElement ?
     [piece.textContent, piece.className, piece.style.letterSpacing] : piece.textContent)).toEqual(
@@ -20,7 +20,7 @@ it('spaces each character to the cells the program pads it by', async () => {
 
 it('follows the text: a line that grows, lines let go, a new screen', () => {
   const view = new ScreenView(document.createElement('div'), new ScreenText(2), () => 1);
-  const shown = () => [...view.element.children].map((line) => line.textContent);
+  const shown = () => [...view.element.querySelectorAll('.line')].map((line) => line.textContent);
   view.text.add('a\nb', 'output');
   view.show();
   view.text.add('c\n', 'output');

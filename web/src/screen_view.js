@@ -4,13 +4,17 @@
 // (page.css). Each character's advance in the font is measured once, and its
 // letter spacing makes up the rest of its cells; so a line is one element
 // with its text, and only a run whose kind or spacing differs from the line's
-// is an element of its own.
+// is an element of its own. Lines are grouped in blocks.
 
 import {fitCells, rowCells} from './layout.js';
 
 /** @typedef {import('./screen_text.js').ScreenText} ScreenText */
 /** @typedef {import('./screen_text.js').Run} Run */
 
+// Lines are shown in blocks of this many, which page.css lays out only when
+// in view: a long screen (the largest draw has some 1,500 lines) costs little
+// more than the lines in view.
+const kBlockLines = 50;
 // Characters are measured in a font this large, in pixels.
 const kMeasuredSize = 100;
 // Spacings are kept in thousandths of an em, so that characters of one
@@ -55,11 +59,11 @@ export class ScreenView {
       this.shownEnd = 0;
       this.widestRow = 0;
     } else if (this.shownEnd > this.firstShown) {
-      this.element.lastChild?.remove();
+      removeLine(this.element.lastElementChild, 'lastElementChild');
       this.shownEnd -= 1;
     }
     for (; this.firstShown < Math.min(text.dropped, this.shownEnd); ++this.firstShown) {
-      this.element.firstChild?.remove();
+      removeLine(this.element.firstElementChild, 'firstElementChild');
     }
     this.firstShown = Math.max(this.firstShown, text.dropped);
     const lines = text.lines.slice(Math.max(this.shownEnd, text.dropped) - text.dropped);
@@ -69,9 +73,15 @@ export class ScreenView {
       this.widestRow = Math.max(this.widestRow, rowCells(written, this.cellWidth));
     }
     this.fit();
+    let block = this.element.lastElementChild;
     const added = document.createDocumentFragment();
     for (const runs of lines) {
-      added.append(this.lineElement(runs));
+      if (block === null || block.childElementCount === kBlockLines) {
+        block = document.createElement('div');
+        block.className = 'block';
+        added.append(block);
+      }
+      block.append(this.lineElement(runs));
     }
     this.element.append(added);
     this.shownEnd = text.dropped + text.lines.length;
@@ -195,6 +205,18 @@ export class ScreenView {
       line.append(span);
     }
     return line;
+  }
+}
+
+/**
+ * Removes the first or the last line of a block, and the block once empty.
+ * @param {Element | null} block
+ * @param {'firstElementChild' | 'lastElementChild'} which
+ */
+function removeLine(block, which) {
+  block?.[which]?.remove();
+  if (block?.childElementCount === 0) {
+    block.remove();
   }
 }
 
