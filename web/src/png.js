@@ -53,6 +53,10 @@ export function greyScanlines(rgba, width, height) {
     let out = y * stride + 1;
     for (let x = 0; x < width; x += 4, ++out) {
       const at = y * width + x;
+      if (x + 4 <= width && (pixels[at] & pixels[at + 1] & pixels[at + 2] & pixels[at + 3]) === -1) {
+        lines[out] = 0xff;  // four white pixels, most of a picture of text
+        continue;
+      }
       const pixelsHere = Math.min(4, width - x);
       let byte = 0;
       for (let k = 0; k < 4; ++k) {
@@ -78,8 +82,11 @@ export async function greyPng(width, height, scanlines) {
   view.setUint32(0, width);
   view.setUint32(4, height);
   header.set([2, 0, 0, 0, 0], 8);  // two bits of grey, deflate, no interlace
-  const compressed = await new Response(
-    new Blob([scanlines]).stream().pipeThrough(new CompressionStream('deflate'))).arrayBuffer();
+  const deflate = new CompressionStream('deflate');
+  const writer = deflate.writable.getWriter();
+  void writer.write(scanlines);
+  void writer.close();
+  const compressed = await new Response(deflate.readable).arrayBuffer();
   const signature = new Uint8Array([0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a]);
   return new Blob([signature, chunk('IHDR', header), chunk('IDAT', new Uint8Array(compressed)),
     chunk('IEND', new Uint8Array())], {type: 'image/png'});
