@@ -14,8 +14,9 @@ mergeInto(LibraryManager.library, {
     });
   },
 
+  // -1 once the page takes no more: the program's output then fails.
   zepiro_page_write: function (stream, bytes, count) {
-    Module['page'].write(stream, HEAPU8.slice(bytes, bytes + count));
+    return Module['page'].write(stream, HEAPU8.slice(bytes, bytes + count)) === false ? -1 : count;
   },
 
   // The table itself is made when a name is first checked, not at start.
@@ -29,9 +30,8 @@ mergeInto(LibraryManager.library, {
   },
 
   zepiro_page_convert__deps: ['$cp932'],
-  zepiro_page_convert: function (toCp932, input, count, output, capacity) {
-    var bytes = HEAPU8.subarray(input, input + count);
-    var made = toCp932 ? cp932.encode(bytes) : cp932.decode(bytes);
+  zepiro_page_convert: function (input, count, output, capacity) {
+    var made = cp932.encode(HEAPU8.subarray(input, input + count));
     if (made === null || made.length > capacity) {
       return -1;
     }
@@ -110,16 +110,6 @@ mergeInto(LibraryManager.library, {
         made.push.apply(made, bytes);
       }
       return new Uint8Array(made);
-    },
-
-    // CP932 bytes to UTF-8 ones; null if they are not CP932.
-    decode: function (bytes) {
-      try {
-        var text = new TextDecoder('shift_jis', {fatal: true}).decode(bytes);
-        return new TextEncoder().encode(text);
-      } catch (e) {
-        return null;
-      }
     },
   },
 });

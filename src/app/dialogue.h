@@ -6,6 +6,7 @@
 
 // Runs the whole dialogue, from the title menu to the end, and returns how it
 // ended: finished when the user chose to end, inputEnded when the input ran
-// out, cannotWork when the output could not be written or the converters could
-// not be opened (said in one line on the console's error stream).
+// out, cannotWork when the input could not be read, the output could not be
+// written or the converters could not be opened (said in one line on the
+// console's error stream).
 ExitStatus runDialogue(Console& console, Generator& generator);

@@ -7,44 +7,44 @@ Console::Console(std::istream& input, std::ostream& output, Encoding encoding)
 
 Console::Console(std::istream& input, std::ostream& output, std::ostream& errors, Encoding encoding,
                  ConverterOpener open)
-    : in(input), out(output), err(errors), encoding(encoding), codec(open) {
-  pending.reserve(kConversionRoom);
-  converted.reserve(kConversionRoom);
-  prompt.reserve(kPromptRoom);
-  token.reserve(kWordLimit);
-  ahead.reserve(kLookAheadRoom);
+    : in(input), out(output), err(errors), encoding(encoding), codec(open, encoding) {
+  pending_.reserve(kConversionRoom);
+  converted_.reserve(kConversionRoom);
+  prompt_.reserve(kPromptRoom);
+  token_.reserve(kWordLimit);
+  ahead_.reserve(kLookAheadRoom);
 }
 
 void writeText(Console& console, std::string_view text) {
-  console.pending += text;
+  console.pending_ += text;
   flushIfLarge(console);
 }
 
 void flushIfLarge(Console& console) {
-  if (console.pending.size() > kSendThreshold) {
+  if (console.pending_.size() > kSendThreshold) {
     flush(console);
   }
 }
 
 void flush(Console& console) {
-  std::string_view bytes = console.pending;
+  std::string_view bytes = console.pending_;
   clearSystemError();
   if (console.encoding == Encoding::cp932) {
-    if (!console.codec.toCp932(console.pending, console.converted)) {
+    if (!console.codec.toCp932(console.pending_, console.converted_)) {
       throw OutputFailed{"出力をCP932に変換できません: " + describeSystemError()};
     }
-    bytes = console.converted;
+    bytes = console.converted_;
   }
   console.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   console.out.flush();
   if (!console.out) {
     throw OutputFailed{"出力に書き込めません: " + describeSystemError()};
   }
-  console.pending.clear();
+  console.pending_.clear();
 }
 
 void pageBreak(Console& console) {
-  console.pending.append(kPageBreakLineEnds, '\n');
+  console.pending_.append(kPageBreakLineEnds, '\n');
   flushIfLarge(console);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -11,11 +12,13 @@
 
 // Output waits in the console until a read sends it, or until more than
 // kSendThreshold bytes wait: the write that passed it sends them. The room
-// above the threshold takes that one write, a formatted line of a screen or
-// one of the tool's texts (the longest, the help, is about 1.2 KB), so what
-// waits never outgrows kConversionRoom.
+// above the threshold takes that one write, so what waits never outgrows
+// kConversionRoom.
 inline constexpr size_t kSendThreshold = size_t{64} * 1024;
-static_assert(kConversionRoom - kSendThreshold >= 4096,
+// The most one write adds: a formatted line of a screen, or one of the tool's
+// texts (the longest, the help, is about 1.2 KB).
+inline constexpr size_t kLongestWrite = 4096;
+static_assert(kConversionRoom - kSendThreshold >= kLongestWrite,
               "room for the write that passes the threshold");
 
 // Longest word a read keeps; the rest of a longer one is read and thrown away.
@@ -32,12 +35,14 @@ inline constexpr size_t kLookAheadRoom = 4;
 // Pushes old text off the screen: this many line ends, written in one go.
 inline constexpr size_t kPageBreakLineEnds = 25;
 
+struct FormatArg;
+
 // The tool's one link to the user: the input and output streams, the stream
 // for the tool's own failures, and the encoding the bytes on them use. Output
-// is gathered as UTF-8 in `pending` and sent (converted in CP932 mode) by
-// flush(), which every read calls first. The strings are scratch space
-// reserved once, with the room named above, so screens allocate nothing.
-struct Console {
+// is gathered as UTF-8 and sent (converted in CP932 mode) by flush(), which
+// every read calls first.
+class Console {
+ public:
   // Failures go to the process's standard error.
   Console(std::istream& input, std::ostream& output, Encoding encoding);
   // `open` stands in for the platform's converter opener.
@@ -48,13 +53,26 @@ struct Console {
   std::ostream& out;
   std::ostream& err;
   Encoding encoding;
-  Cp932Codec codec;           // opened in either encoding: names are checked against CP932
-  std::string pending;        // written but not yet sent
-  std::string converted;      // CP932 bytes on their way out, UTF-8 names on their way in
-  std::string prompt;         // the prompt of the current question, written again on a refusal
-  std::string token;          // the word being read
-  std::string ahead;          // bytes taken from the input to look at, not yet read
-  bool inputStarted = false;  // whether a read has begun to take the input
+  Cp932Codec codec;  // opened in either encoding: names are checked against CP932
+
+ private:
+  // Scratch space, reserved once with the room named above so that screens
+  // allocate nothing, and used by the console's own writes (below and
+  // format.h's) and reads (input.h's, through ReadScratch) alone.
+  std::string pending_;        // written but not yet sent
+  std::string converted_;      // CP932 bytes on their way out, UTF-8 names on their way in
+  std::string prompt_;         // the prompt of the current question, written again on a refusal
+  std::string token_;          // the word being read
+  std::string ahead_;          // bytes taken from the input to look at, not yet read
+  bool inputStarted_ = false;  // whether a read has begun to take the input
+
+  friend void writeText(Console& console, std::string_view text);
+  friend void write(Console& console, std::string_view format,
+                    std::initializer_list<FormatArg> args);
+  friend void flushIfLarge(Console& console);
+  friend void flush(Console& console);
+  friend void pageBreak(Console& console);
+  friend struct ReadScratch;
 };
 
 // Thrown when output cannot be sent; `reason` says why, in the tool's words

@@ -1,11 +1,12 @@
 #include "console/cp932_codec.h"
 
-Cp932Codec::Cp932Codec(ConverterOpener open) {
+Cp932Codec::Cp932Codec(ConverterOpener open, Encoding typed) {
+  const bool readsCp932 = typed == Encoding::cp932;
   for (const char* name : kCp932Names) {
     clearSystemError();
     Converter* toCp932 = open(name, "UTF-8");
-    Converter* toUtf8 = toCp932 != nullptr ? open("UTF-8", name) : nullptr;
-    if (toUtf8 != nullptr) {
+    Converter* toUtf8 = toCp932 != nullptr && readsCp932 ? open("UTF-8", name) : nullptr;
+    if (toCp932 != nullptr && (toUtf8 != nullptr || !readsCp932)) {
       toCp932_ = toCp932;
       toUtf8_ = toUtf8;
       return;

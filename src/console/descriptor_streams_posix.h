@@ -3,6 +3,7 @@
 #include <array>
 #include <streambuf>
 
+#include "console/platform.h"
 #include "console/unbuffered_output.h"
 
 // Standard input and output read and written with the system's own calls,
@@ -23,7 +24,7 @@ class DescriptorInputBuffer : public std::streambuf {
  private:
   int fd_;
   bool ended_ = false;
-  std::array<char, 4096> bytes_{};
+  std::array<char, kInputRoom> bytes_{};
 };
 
 // Writes a file descriptor, every byte at once and in full: partial writes

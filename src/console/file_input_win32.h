@@ -3,6 +3,8 @@
 #include <array>
 #include <streambuf>
 
+#include "console/platform.h"
+
 // Standard input that is a pipe or a file, read with ReadFile and no C
 // library buffer in between, which cannot tell a failed read from the end of
 // the input. Built on Windows only.
@@ -20,5 +22,5 @@ class FileInputBuffer : public std::streambuf {
  private:
   void* handle_;
   bool ended_ = false;
-  std::array<char, 4096> bytes_{};
+  std::array<char, kInputRoom> bytes_{};
 };

@@ -1,6 +1,7 @@
 #include "console/input.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <istream>
@@ -9,14 +10,36 @@
 #include "console/text.h"
 #include "console/typed_alikes.h"
 
+// The console's scratch space that its reads work in; the console lets no one
+// else reach it.
+struct ReadScratch {
+  static std::string& ahead(Console& console) { return console.ahead_; }
+  static std::string& token(Console& console) { return console.token_; }
+  static std::string& prompt(Console& console) { return console.prompt_; }
+  static std::string& converted(Console& console) { return console.converted_; }
+  static bool& inputStarted(Console& console) { return console.inputStarted_; }
+};
+
 namespace {
 
 constexpr int kEnd = std::char_traits<char>::eof();
 
+// The ASCII blanks, by byte: the one-byte characters the table takes for a
+// blank.
+constexpr std::array<bool, 0x80> kAsciiBlanks = [] {
+  std::array<bool, 0x80> blanks{};
+  for (const TypedAlike& alike : kTypedAlikes) {
+    if (alike.utf8.size() == 1 && alike.meaning == ' ') {
+      blanks.at(static_cast<unsigned char>(alike.utf8[0])) = true;
+    }
+  }
+  return blanks;
+}();
+
 // What separates answers. A number read also takes the wide blank "　" for a
-// blank (it stands for ' ' among the typed alikes); a name ends only at these.
+// blank (it means ' ' in the table); a name ends only at the ASCII blanks.
 bool isBlank(int c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+  return c >= 0 && c < 0x80 && kAsciiBlanks[static_cast<size_t>(c)];
 }
 
 enum class Scan { number, notNumber, tooLarge };
@@ -36,27 +59,29 @@ bool isDigit(int c) {
 // Bytes are taken straight from the stream's buffer: the reads keep their
 // own state, and the stream's per-call bookkeeping would cost more than the
 // byte itself. A character of several bytes is looked at whole before it is
-// read, so the bytes looked at are kept in console.ahead until they are.
+// read, so the bytes looked at are kept aside until they are.
 int peekByte(Console& console, size_t at = 0) {
-  if (at == 0 && console.ahead.empty()) {
+  std::string& ahead = ReadScratch::ahead(console);
+  if (at == 0 && ahead.empty()) {
     return console.in.rdbuf()->sgetc();
   }
-  while (console.ahead.size() <= at) {
+  while (ahead.size() <= at) {
     const int c = console.in.rdbuf()->sbumpc();
     if (c == kEnd) {
       return kEnd;
     }
-    console.ahead += static_cast<char>(c);
+    ahead += static_cast<char>(c);
   }
-  return static_cast<unsigned char>(console.ahead[at]);
+  return static_cast<unsigned char>(ahead[at]);
 }
 
 int takeByte(Console& console) {
-  if (console.ahead.empty()) {
+  std::string& ahead = ReadScratch::ahead(console);
+  if (ahead.empty()) {
     return console.in.rdbuf()->sbumpc();
   }
-  const int c = static_cast<unsigned char>(console.ahead.front());
-  console.ahead.erase(0, 1);
+  const int c = static_cast<unsigned char>(ahead.front());
+  ahead.erase(0, 1);
   return c;
 }
 
@@ -134,8 +159,9 @@ void skipByteOrderMark(Console& console) {
 // Skips blanks, line ends and wide blanks; the input ending here ends the
 // dialogue. Every read starts here, the first one at the start of the input.
 void skipBlanks(Console& console) {
-  if (!console.inputStarted) {
-    console.inputStarted = true;
+  bool& started = ReadScratch::inputStarted(console);
+  if (!started) {
+    started = true;
     skipByteOrderMark(console);
   }
   for (Symbol s = peekSymbol(console); isBlank(s.meaning); s = peekSymbol(console)) {
@@ -179,9 +205,10 @@ Scan scanNumber(Console& console, int& value) {
 
 void startQuestion(Console& console, std::string_view prompt,
                    std::initializer_list<FormatArg> args) {
-  console.prompt.clear();
-  formatTo(console.prompt, prompt, args);
-  writeText(console, console.prompt);
+  std::string& question = ReadScratch::prompt(console);
+  question.clear();
+  formatTo(question, prompt, args);
+  writeText(console, question);
   flush(console);
 }
 
@@ -189,7 +216,7 @@ void startQuestion(Console& console, std::string_view prompt,
 void refuse(Console& console, std::string_view notice, std::initializer_list<FormatArg> args = {}) {
   discardLine(console);
   write(console, notice, args);
-  writeText(console, console.prompt);
+  writeText(console, ReadScratch::prompt(console));
   flush(console);
 }
 
@@ -205,16 +232,17 @@ void refuseNumber(Console& console, Scan scan, NumberRange range) {
   }
 }
 
-// Reads one word into console.token, keeping at most kWordLimit bytes.
+// Reads one word into ReadScratch::token, keeping at most kWordLimit bytes.
 // Returns false if it was longer.
 bool scanWord(Console& console) {
   skipBlanks(console);
-  console.token.clear();
+  std::string& token = ReadScratch::token(console);
+  token.clear();
   bool whole = true;
   for (int c = peekByte(console); c != kEnd && !isBlank(c); c = peekByte(console)) {
     takeByte(console);
-    if (console.token.size() < kWordLimit) {
-      console.token += static_cast<char>(c);
+    if (token.size() < kWordLimit) {
+      token += static_cast<char>(c);
     } else {
       whole = false;
     }
@@ -237,17 +265,19 @@ enum class Name { stored, notText, tooLong };
 // The word's UTF-8 form is looked at only in here: in CP932 mode it is in the
 // conversion buffer, which the next flush overwrites.
 Name storeName(Console& console, std::span<char> slot, int maxWidth) {
-  std::string_view text = console.token;
-  size_t width = console.token.size();
+  const std::string& token = ReadScratch::token(console);
+  std::string& converted = ReadScratch::converted(console);
+  std::string_view text = token;
+  size_t width = token.size();
   if (console.encoding == Encoding::cp932) {
-    if (!console.codec.toUtf8(console.token, console.converted)) {
+    if (!console.codec.toUtf8(token, converted)) {
       return Name::notText;
     }
-    text = console.converted;
-  } else if (!isValidUtf8(text) || !console.codec.toCp932(text, console.converted)) {
+    text = converted;
+  } else if (!isValidUtf8(text) || !console.codec.toCp932(text, converted)) {
     return Name::notText;
   } else {
-    width = console.converted.size();
+    width = converted.size();
   }
   if (text.empty() || hasControlCharacter(text) || width != static_cast<size_t>(cp932Width(text))) {
     return Name::notText;

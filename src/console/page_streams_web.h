@@ -3,6 +3,7 @@
 #include <array>
 #include <streambuf>
 
+#include "console/platform.h"
 #include "console/unbuffered_output.h"
 
 // The standard streams of the program in a page: typed lines come from the
@@ -15,11 +16,13 @@ class PageInputBuffer : public std::streambuf {
   int_type underflow() override;
 
  private:
-  std::array<char, 4096> bytes_{};
+  std::array<char, kInputRoom> bytes_{};
 };
 
-// Hands every byte written to the page at once; `stream` is 1 for standard
-// output, 2 for standard error.
+// Hands every byte written to the page at once; `stream` is
+// kPageStandardOutput or kPageStandardError. A write fails once the page has
+// stopped the run, so the program ends as it does when its output cannot be
+// written.
 class PageOutputBuffer : public UnbufferedOutput {
  public:
   explicit PageOutputBuffer(int stream) : stream_(stream) {}

@@ -25,6 +25,12 @@ struct Terminal {
 // encoding. Called once at start; the streams live until exit.
 Terminal openTerminal();
 
+// Bytes one read of standard input asks the system for: more than a line typed
+// or pasted at a prompt, so one mostly comes whole, and longer input comes in
+// several reads. The reads take the bytes one by one from the stream, so the
+// size only sets how often the system is asked.
+inline constexpr size_t kInputRoom = 4096;
+
 // A converter from one encoding to another, as the platform provides it.
 struct Converter;
 

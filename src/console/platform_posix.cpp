@@ -5,7 +5,6 @@
 #include <array>
 #include <cerrno>
 #include <clocale>
-#include <cstring>
 #include <iostream>
 
 #include "console/descriptor_streams_posix.h"
@@ -19,6 +18,11 @@ namespace {
 
 const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);  // NOLINT: iconv's own error value
 const size_t kConversionFailed = static_cast<size_t>(-1);
+
+// Bytes iconv makes per call, into a piece on the stack that is then appended
+// to the result: any size is right, and this one keeps the stack small and the
+// calls few (the whole output room, kConversionRoom, takes 68).
+constexpr size_t kConvertedPiece = 1024;
 
 }  // namespace
 
@@ -48,7 +52,7 @@ void closeConverter(Converter* converter) {
 bool convert(Converter& converter, std::string_view in, std::string& out) {
   out.clear();
   iconv(converter.handle, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
-  std::array<char, 1024> chunk{};
+  std::array<char, kConvertedPiece> chunk{};
   char* inPtr = const_cast<char*>(in.data());  // NOLINT: iconv takes a non-const pointer
   size_t inLeft = in.size();
   while (inLeft > 0) {
@@ -65,12 +69,4 @@ bool convert(Converter& converter, std::string_view in, std::string& out) {
     }
   }
   return true;
-}
-
-void clearSystemError() {
-  errno = 0;
-}
-
-std::string describeSystemError() {
-  return std::strerror(errno != 0 ? errno : EIO);
 }

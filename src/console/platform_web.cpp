@@ -1,6 +1,5 @@
 #include <cerrno>
 #include <climits>
-#include <cstring>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -15,25 +14,14 @@
 // which names are checked and measured against, comes from the browser's own
 // Shift_JIS tables (web/page_library.js), as Windows uses its code page.
 
-struct Converter {
-  bool toCp932;  // UTF-8 to CP932; CP932 to UTF-8 when false
-};
-
-namespace {
-
-// The most bytes a conversion makes from `count` bytes: a CP932 form is never
-// longer than the UTF-8 one, and one CP932 byte (a half-width katakana) makes
-// at most three of UTF-8.
-size_t largestResult(bool toCp932, size_t count) {
-  return toCp932 ? count : 3 * count;
-}
-
-}  // namespace
+// The page's console is UTF-8, so typed bytes are never CP932: the one
+// conversion is from UTF-8 to CP932.
+struct Converter {};
 
 Terminal openTerminal() {
   static PageInputBuffer inputBuffer;
-  static PageOutputBuffer outputBuffer(1);
-  static PageOutputBuffer errorBuffer(2);
+  static PageOutputBuffer outputBuffer(kPageStandardOutput);
+  static PageOutputBuffer errorBuffer(kPageStandardError);
   static std::istream input(&inputBuffer);
   static std::ostream output(&outputBuffer);
   static std::ostream errors(&errorBuffer);
@@ -41,29 +29,27 @@ Terminal openTerminal() {
 }
 
 Converter* openConverter(const char* to, const char* from) {
-  const bool toCp932 = isCp932Name(to) && std::string_view(from) == "UTF-8";
-  const bool toUtf8 = std::string_view(to) == "UTF-8" && isCp932Name(from);
-  if ((!toCp932 && !toUtf8) || zepiro_page_has_cp932() == 0) {
+  if (!isCp932Name(to) || std::string_view(from) != "UTF-8" || zepiro_page_has_cp932() == 0) {
     errno = EINVAL;  // as iconv_open says of a conversion it does not know
     return nullptr;
   }
-  return new Converter{toCp932};
+  return new Converter{};
 }
 
 void closeConverter(Converter* converter) {
   delete converter;
 }
 
-bool convert(Converter& converter, std::string_view in, std::string& out) {
-  const size_t capacity = largestResult(converter.toCp932, in.size());
-  if (capacity > INT_MAX) {
+// A CP932 form is never longer than the UTF-8 one, so `out` needs no more
+// room than `in` takes.
+bool convert(Converter& /*converter*/, std::string_view in, std::string& out) {
+  if (in.size() > INT_MAX) {
     errno = E2BIG;
     return false;
   }
-  out.resize(capacity);
-  const int made =
-      zepiro_page_convert(converter.toCp932 ? 1 : 0, in.data(), static_cast<int>(in.size()),
-                          out.data(), static_cast<int>(capacity));
+  out.resize(in.size());
+  const int count = static_cast<int>(in.size());
+  const int made = zepiro_page_convert(in.data(), count, out.data(), count);
   if (made < 0) {
     out.clear();
     errno = EILSEQ;
@@ -71,12 +57,4 @@ bool convert(Converter& converter, std::string_view in, std::string& out) {
   }
   out.resize(static_cast<size_t>(made));
   return true;
-}
-
-void clearSystemError() {
-  errno = 0;
-}
-
-std::string describeSystemError() {
-  return std::strerror(errno != 0 ? errno : EIO);
 }

@@ -3,17 +3,25 @@
 #include <array>
 #include <string_view>
 
-// The characters a Japanese input method types in place of the ASCII ones a
-// number or a pair is written with, in both console encodings. Number and pair
-// reads take each for its `meaning`; a name keeps them as typed.
+// The characters number, pair and word reads give a meaning of their own, in
+// both console encodings: the blanks that separate answers, and what a
+// Japanese input method types in place of the ASCII characters a number or a
+// pair is written with. Number and pair reads take each for its `meaning`; a
+// name keeps the wide ones as typed and ends only at an ASCII blank.
 
 struct TypedAlike {
   std::string_view utf8;  // the character, whose UTF-8 bytes these are
   unsigned cp932;         // its CP932 code: one byte, or lead byte * 256 + trail byte
-  char meaning;           // what a number or pair read takes it for
+  char meaning;           // what a read takes it for: ' ' for a blank
 };
 
-inline constexpr std::array<TypedAlike, 16> kTypedAlikes = {{
+inline constexpr std::array<TypedAlike, 22> kTypedAlikes = {{
+    {" ", 0x20, ' '},
+    {"\t", 0x09, ' '},
+    {"\n", 0x0A, ' '},  // a line end separates answers like a blank
+    {"\v", 0x0B, ' '},
+    {"\f", 0x0C, ' '},
+    {"\r", 0x0D, ' '},
     {"０", 0x824F, '0'},
     {"１", 0x8250, '1'},
     {"２", 0x8251, '2'},

@@ -25,21 +25,13 @@ bool pairingPossible(const CharacterRoster& characters, const VehicleRoster& veh
 
 }  // namespace
 
-bool kartPairingPossible(const CharacterRoster& characters, const VehicleRoster& vehicles) {
-  return pairingPossible(characters, vehicles, true);
-}
-
-bool bikePairingPossible(const CharacterRoster& characters, const VehicleRoster& vehicles) {
-  return pairingPossible(characters, vehicles, false);
-}
-
 MissingPairing missingPairing(const CharacterRoster& characters, const VehicleRoster& vehicles,
                               int races) {
   if (races <= 0) {
     return MissingPairing::none;
   }
-  bool kart = kartPairingPossible(characters, vehicles);
-  bool bike = bikePairingPossible(characters, vehicles);
+  const bool kart = pairingPossible(characters, vehicles, /*kart=*/true);
+  const bool bike = pairingPossible(characters, vehicles, /*kart=*/false);
   if (!kart && !bike) {
     return MissingPairing::any;
   }

@@ -14,9 +14,6 @@ enum class MissingPairing {
   any,   // no pairing of the kind the races need is left at all
 };
 
-bool kartPairingPossible(const CharacterRoster& characters, const VehicleRoster& vehicles);
-bool bikePairingPossible(const CharacterRoster& characters, const VehicleRoster& vehicles);
-
 // Two or more races give every participant at least one kart and one bike, so
 // both kinds must be possible; one race takes either; no race needs nothing.
 MissingPairing missingPairing(const CharacterRoster& characters, const VehicleRoster& vehicles,

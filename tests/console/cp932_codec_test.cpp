@@ -69,3 +69,12 @@ TEST(Cp932Codec, SaysWhyWhenNoNameOpens) {
   EXPECT_FALSE(codec.toCp932("a", out));
   EXPECT_FALSE(codec.toUtf8("a", out));
 }
+
+TEST(Cp932Codec, NeedsTheConverterToUtf8OnlyWhereTypedBytesAreCp932) {
+  // A platform that converts only to CP932, as the page does.
+  const ConverterOpener toCp932Only = [](const char* to, const char* from) -> Converter* {
+    return std::string_view(to) == "UTF-8" ? nullptr : openConverter(to, from);
+  };
+  EXPECT_TRUE(Cp932Codec(toCp932Only, Encoding::utf8).isOpen());
+  EXPECT_FALSE(Cp932Codec(toCp932Only, Encoding::cp932).isOpen());
+}

@@ -25,6 +25,19 @@ TEST(AskNumber, TakesTokensNotLines) {
   EXPECT_EQ(f.written(), std::string("a:b:c:d:") + kNotNumber + "d:");
 }
 
+TEST(Reads, EveryAsciiBlankSeparatesAnswers) {
+  Fixture f("\va\fb\v1\f2\t3\r4 5\n");
+  std::array<char, 34> slot{};
+  for (const char* name : {"a", "b"}) {
+    askWord(f.console, slot, kWidth, "?");
+    EXPECT_STREQ(slot.data(), name);
+  }
+  for (int n = 1; n <= 5; ++n) {
+    EXPECT_EQ(askNumber(f.console, "?"), n);
+  }
+  EXPECT_EQ(f.written(), "???????");
+}
+
 TEST(AskNumber, SignsAndThirtyTwoBitLimits) {
   Fixture f("+5 -2147483648 2147483648 x\n2147483647 99999999999999999999\n-0\n");
   EXPECT_EQ(askNumber(f.console, "?"), 5);

@@ -1,5 +1,6 @@
 // A stand-in for the program: it writes a prompt, then echoes every chunk it
-// reads, as fast as a test needs and with the ends a test chooses.
+// reads, as fast as a test needs and with the ends a test chooses. Like the
+// program, it ends when its input does.
 
 /** @typedef {import('../../web/src/program.js').CreateProgram} CreateProgram */
 /** @typedef {import('../../web/src/program.js').ProgramPage} ProgramPage */
@@ -19,7 +20,11 @@ export function fakeProgram({capacity = 64, onRead = (page, chunk) => {
     async start() {
       page.write(1, new TextEncoder().encode('>'));
       for (;;) {
-        const status = onRead(page, await page.read(capacity));
+        const chunk = await page.read(capacity);
+        if (chunk.length === 0) {
+          return 1;  // its input ended, as the program's does
+        }
+        const status = onRead(page, chunk);
         if (status !== undefined) {
           return status;
         }

@@ -1,4 +1,4 @@
-import {beforeEach, describe, expect, it} from 'vitest';
+import {beforeEach, describe, expect, it, vi} from 'vitest';
 import {Page} from '../../web/src/page.js';
 import {Notice} from '../../web/src/notices.js';
 import {automationInterface} from '../../web/src/automation.js';
@@ -22,14 +22,14 @@ beforeEach(() => localStorage.clear());
 
 describe('Page', () => {
   it('replays a link, shows it, and shares the same link', async () => {
-    const {parts, notice, zepiro} = open(link(77, 'a\nb\n'));
+    const {parts, notice, zepiro} = open(link(77, 'a\rb\nc\n'));
     await zepiro.idle();
     expect(location.hash).toBe('');
     expect([zepiro.seed, parts.seed.textContent, notice.hidden]).toEqual([77, '77', true]);
-    expect(zepiro.transcript()).toBe('>a\nb\n');
+    expect(zepiro.transcript()).toBe('>a\rb\nc\n');
     expect([...parts.screen.querySelectorAll('.line')].map((line) => line.textContent))
-      .toEqual(['>a', 'a', 'b', 'b', '']);
-    expect(zepiro.shareLink()).toBe(`${location.origin}/index.html${link(77, 'a\nb\n')}`);
+      .toEqual(['>a\rb', 'a\rb', 'c', 'c', '']);
+    expect(zepiro.shareLink()).toBe(`${location.origin}/index.html${link(77, 'a\rb\nc\n')}`);
   });
 
   it('refuses a broken link with a notice, and starts afresh', async () => {
@@ -53,17 +53,43 @@ describe('Page', () => {
   });
 
   it('says how the program ended, stops the input line, and starts anew when asked', async () => {
-    const broken = () => Promise.reject(new Error('no memory'));
-    for (const [program, said] of [[fakeProgram({onRead: () => 0}), '終了しました。'],
-      [fakeProgram({onRead: () => 2}), '終了コード 2'], [broken, '異常終了']]) {
-      const {parts, notice, zepiro} = open('', /** @type {any} */ (program));
+    /** @param {() => number} end  what the program does on reading "x" */
+    const program = (end) =>
+      fakeProgram({onRead: (page, chunk) => (chunk[0] === 0x78 ? end() : undefined)});
+    for (const [end, said, kept] of /** @type {[() => number, string, number][]} */ ([
+      [() => 0, '終了しました。', 0], [() => 2, '終了コード 2', 1],
+      [() => { throw new Error('no memory'); }, '異常終了', 1]])) {
+      const {parts, notice, zepiro} = open('', program(end));
+      await zepiro.type('a');
       await zepiro.type('x');
-      expect([zepiro.ended, parts.line.disabled, notice.textContent?.includes(String(said))])
+      expect([zepiro.ended, parts.line.disabled, notice.textContent?.includes(said)])
         .toEqual([true, true, true]);
+      expect(localStorage.length, said).toBe(kept);  // only the program's own end lets it go
       const ended = zepiro.seed;
       notice.querySelector('button')?.click();
       expect([zepiro.ended, parts.line.disabled, notice.hidden]).toEqual([false, false, true]);
       expect(zepiro.seed).not.toBe(ended);
     }
+  });
+
+  it('settles the promises of a session it leaves for another', async () => {
+    const {page, zepiro} = open('', async () => ({start: () => new Promise(() => {}),
+      _zepiro_cell_width: () => 1, _zepiro_page_break_line_ends: () => 25}));
+    const waiting = [zepiro.idle(), zepiro.type('1')];
+    page.startNew();
+    await Promise.all(waiting);
+  });
+
+  it('says when the device keeps no session, and lets go of one it cannot read', async () => {
+    localStorage.setItem('zepiro.session', 'seed=1&typed=!!');
+    const {notice, zepiro} = open();
+    expect([notice.textContent, localStorage.length]).toEqual(
+      ['この端末に保存されていたセッションは読めなかったため、削除しました。', 0]);
+    vi.spyOn(localStorage, 'setItem').mockImplementation(() => {
+      throw new DOMException('full', 'QuotaExceededError');
+    });
+    await zepiro.type('1');
+    expect(notice.textContent).toContain('保存できませんでした');
+    vi.restoreAllMocks();
   });
 });

@@ -18,11 +18,12 @@ export const createProgram = /** @type {CreateProgram} */ (
   new Function(`${readFileSync(programPath, 'utf8')}\nreturn createZepiro;`)());
 
 /** Events that do nothing, for a session watched only through its fields. */
-export const quietEvents = {started() {}, output() {}, idle() {}, ended() {}, refused() {}};
+export const quietEvents =
+  {started() {}, output() {}, idle() {}, ended() {}, refused() {}, limited() {}};
 
 /**
- * Runs the program with `lines` typed; resolves once it waits for more or
- * has ended.
+ * Runs the program with `lines` typed, each with its line end; resolves once
+ * it waits for more or has ended.
  * @param {number} seed
  * @param {string[]} lines
  * @param {(text: string, kind: string) => void} [output]
@@ -30,7 +31,8 @@ export const quietEvents = {started() {}, output() {}, idle() {}, ended() {}, re
 export async function run(seed, lines, output = () => {}) {
   /** @type {ProgramRules | null} */
   let rules = null;
-  const session = new Session(seed, lines, {
+  const typed = new TextEncoder().encode(lines.map((line) => `${line}\n`).join(''));
+  const session = new Session(seed, typed, {
     ...quietEvents,
     started: (given) => { rules = given; },
     output,

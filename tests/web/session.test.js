@@ -1,24 +1,30 @@
 import {describe, expect, it, vi} from 'vitest';
-import {Session, kMostReplayOutput} from '../../web/src/session.js';
+import {Session, kMostReplayOutput, kMostTranscript} from '../../web/src/session.js';
 import {fakeProgram} from './fake_program.js';
+import {createProgram} from './program_harness.js';
 
-/** @param {import('../../web/src/program.js').CreateProgram} program */
-function watched(program, replayed = /** @type {string[]} */ ([])) {
-  const events = {started: vi.fn(), output: vi.fn(), idle: vi.fn(), ended: vi.fn(), refused: vi.fn()};
-  return {session: new Session(3, replayed, events, program), events};
+/**
+ * @param {import('../../web/src/program.js').CreateProgram} program
+ * @param {import('../../web/src/session.js').SessionLimits} [limits]
+ */
+function watched(program, replayed = '', limits = undefined) {
+  const events = {started: vi.fn(), output: vi.fn(), idle: vi.fn(), ended: vi.fn(),
+    refused: vi.fn(), limited: vi.fn()};
+  return {session: new Session(3, new TextEncoder().encode(replayed), events, program, limits),
+    events};
 }
 
 describe('Session', () => {
   it('replays the lines it was given, then takes typed ones, echoing each', async () => {
-    const {session, events} = watched(fakeProgram({capacity: 2}), ['ab', 'ゼ']);
+    const {session, events} = watched(fakeProgram({capacity: 2}), 'ab\nゼ\n');
     await session.idle();
     expect(events.started).toHaveBeenCalledOnce();
     expect(session.transcript).toBe('>ab\nゼ\n');
     expect(events.output.mock.calls.filter(([, kind]) => kind === 'typed'))
       .toEqual([['ab\n', 'typed'], ['ゼ\n', 'typed']]);
-    await session.send('c\r\nd');
-    expect(session.transcript).toBe('>ab\nゼ\ncd\n');
-    expect(new TextDecoder().decode(session.typedBytes())).toBe('ab\nゼ\ncd\n');
+    await session.send('c\rd');
+    expect(session.transcript).toBe('>ab\nゼ\nc\rd\n');
+    expect(new TextDecoder().decode(session.typedBytes())).toBe('ab\nゼ\nc\rd\n');
     expect(events.idle).toHaveBeenCalledTimes(2);
   });
 
@@ -27,7 +33,7 @@ describe('Session', () => {
       page.write(2, chunk.subarray(0, 1));
       page.write(2, chunk.subarray(1));
       return undefined;
-    }}), ['ゼ']);
+    }}), 'ゼ\n');
     await session.idle();
     expect(session.transcript).toBe('>');
     expect(events.output.mock.calls.filter(([, kind]) => kind === 'error').map(([text]) => text)
@@ -35,7 +41,7 @@ describe('Session', () => {
   });
 
   it('ends once, with the status, and still answers afterwards', async () => {
-    const {session, events} = watched(fakeProgram({onRead: () => 0}), ['5', '6']);
+    const {session, events} = watched(fakeProgram({onRead: () => 0}), '5\n6\n');
     await session.idle();
     await session.send('7');
     expect(events.ended.mock.calls).toEqual([[0]]);
@@ -46,17 +52,38 @@ describe('Session', () => {
     expect(broken.events.ended.mock.calls).toEqual([[null]]);
   });
 
-  it('refuses a replay that writes too much, and reads and writes nothing more', async () => {
+  it('refuses a replay that writes too much, stops it, and settles every promise', async () => {
     const flood = new Uint8Array(kMostReplayOutput / 4 + 1).fill(0x41);
     const {session, events} = watched(fakeProgram({onRead: (page) => {
       page.write(1, flood);
       return undefined;
-    }}), ['1', '2', '3', '4', '5', '6']);
-    await session.idle();
+    }}), '1\n2\n3\n4\n5\n6\n');
+    await Promise.all([session.idle(), session.send('7')]);
     expect(events.refused).toHaveBeenCalledOnce();
-    expect(session.ended).toBe(true);
     expect(session.transcript.length).toBe(1 + 4 * flood.length);
     expect(events.ended).not.toHaveBeenCalled();
+  });
+
+  it('stops the program of a refused replay at once, in the middle of a line', async () => {
+    let exited = Promise.resolve(0);
+    /** @type {import('../../web/src/program.js').CreateProgram} */
+    const program = async (options) => {
+      const instance = await createProgram(options);
+      return {...instance, start: (args) => (exited = instance.start(args))};
+    };
+    const names = Array.from({length: 15}, (_, i) => `P${i}`).join(' ');
+    const {session, events} = watched(program, `0\n15 99\n${names}\n2\n${'0 '.repeat(30000)}\n`,
+      {replayOutput: 1e6, transcript: kMostTranscript});
+    await session.idle();
+    expect([events.refused.mock.calls.length, await exited]).toEqual([1, 2]);
+    expect(session.transcript.length).toBeLessThan(2e6);
+  });
+
+  it('ends a session whose transcript would pass its limit, naming the limit', async () => {
+    const {session, events} = watched(fakeProgram(), '', {replayOutput: 0, transcript: 4});
+    await session.send('abc');
+    expect(events.limited.mock.calls).toEqual([['画面の記録の上限（4文字）']]);
+    expect([session.ended, session.transcript]).toEqual([true, '>']);
   });
 
   it('lets typed lines write without limit once the replay is over', async () => {
@@ -64,7 +91,7 @@ describe('Session', () => {
     const {session, events} = watched(fakeProgram({onRead: (page) => {
       page.write(1, flood);
       return undefined;
-    }}), []);
+    }}));
     await session.idle();
     await session.send('1');
     expect(events.refused).not.toHaveBeenCalled();

@@ -1,27 +1,20 @@
-import {beforeEach, expect, it, vi} from 'vitest';
+import {beforeEach, expect, it} from 'vitest';
 import {remember, remembered} from '../../web/src/storage.js';
 
-const session = (/** @type {string} */ typed, ended = false) =>
-  ({seed: 9, ended, typedBytes: () => new TextEncoder().encode(typed)});
+const session = (/** @type {string} */ typed, ended = false, status = /** @type {?number} */ (0)) =>
+  ({seed: 9, ended, status, typedBytes: () => new TextEncoder().encode(typed)});
 
 beforeEach(() => localStorage.clear());
 
-it('keeps an unfinished session, and lets it go once it ends', () => {
+it('keeps an unfinished session, and lets it go only once the program ends it', () => {
   remember(session(''));
   expect(remembered()).toBeNull();
   remember(session('0\n2 1\n'));
-  expect(remembered()).toEqual({seed: 9, lines: ['0', '2 1']});
+  const kept = {seed: 9, typed: new TextEncoder().encode('0\n2 1\n')};
+  expect(remembered()).toEqual(kept);
+  remember(session('0\n2 1\n5\n', true, null));  // broke down, or stopped at a limit
+  expect(remembered()).toEqual(kept);
   remember(session('0\n2 1\n5\n', true));
   expect(remembered()).toBeNull();
   expect(localStorage.length).toBe(0);
-});
-
-it('runs on where storage is refused or holds what it cannot read', () => {
-  localStorage.setItem('zepiro.session', 'seed=1&typed=!!');
-  expect(remembered()).toBeNull();
-  vi.spyOn(Storage.prototype, 'setItem').mockImplementation(() => {
-    throw new DOMException('full', 'QuotaExceededError');
-  });
-  expect(() => remember(session('1\n'))).not.toThrow();
-  vi.restoreAllMocks();
 });

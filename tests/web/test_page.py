@@ -3,19 +3,16 @@
 import base64
 import json
 import os
-import subprocess
 import tempfile
 import unittest
-from pathlib import Path
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.keys import Keys
 
-PAGE = (Path(os.environ["ZEPIRO_SITE"]) / "index.html").as_uri()
+from dialogue import PAGE, TYPE_ALL, SeleniumDialogue, linux
+
 NAMES = " ".join(f"P{i}" for i in range(15))
-TYPE_ALL = """Promise.all([zepiro.idle(), ...arguments[0].map((line) => zepiro.type(line))])
-  .then(() => arguments[1](zepiro.transcript()));"""
 
 
 def browser():
@@ -32,54 +29,12 @@ def browser():
     return driver
 
 
-def linux(seed, lines):
-    """What the Linux program writes for the lines, up to where the page,
-    whose input never ends, waits for the next one: a run that met the end
-    of its input (status 1) wrote one line end more."""
-    run = subprocess.run([os.environ["ZEPIRO_LINUX"], f"--seed={seed}"], capture_output=True,
-                         input="".join(line + "\n" for line in lines).encode(), check=False)
-    return run.stdout.decode()[:-1 if run.returncode == 1 else None]
-
-
 def link_text(line):
     return base64.urlsafe_b64encode(line.encode() + b"\n").decode().rstrip("=")
 
 
-class Page(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.driver = browser()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.driver.quit()
-
-    def open(self, url, driver=None):
-        """Loads the page anew, as a link opened in a new tab does."""
-        driver = driver or self.driver
-        driver.get("about:blank")
-        driver.get(url)
-        return driver.execute_async_script(TYPE_ALL, [])
-
-    def session(self, seed, lines):
-        self.open(f"{PAGE}#seed={seed}&typed=")
-        return self.driver.execute_async_script(TYPE_ALL, lines)
-
-    def test_corpus_sessions_write_what_linux_writes(self):
-        for path in sorted(Path(os.environ["ZEPIRO_CORPUS"]).glob("*-utf8")):
-            data = path.read_bytes()
-            if data[0] == 0:  # the others make the console's output fail
-                seed = int.from_bytes(data[1:5], "little")
-                lines = data[5:].decode().split("\n")[:-1]  # the page types whole lines
-                with self.subTest(path.name):
-                    self.assertEqual(self.session(seed, lines), linux(seed, lines))
-
-    def test_names_are_taken_and_refused_as_on_linux(self):
-        lines = ["0", "15 1"]
-        for character in "¥‾～－−〜—¢①㈱髙﨑éｱ😀":
-            lines += [character * 6, character * 5]
-        lines += ["¥" * 11, "¥" * 12, "ｱｲｳｴｵｶｷｸｹｺｻ", "ｱｲｳｴｵｶｷｸｹｺｻｼ", "2"]
-        self.assertEqual(self.session(5, lines), linux(5, lines))
+class Page(SeleniumDialogue, unittest.TestCase):
+    browser = staticmethod(browser)
 
     def test_a_share_link_shows_the_same_draw_in_another_browser(self):
         self.open(PAGE)

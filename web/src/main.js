@@ -7,6 +7,7 @@ import {copyText, saveFile} from './clipboard.js';
 import {lastResult} from './results.js';
 import {pictureOf} from './picture.js';
 import {automationInterface} from './automation.js';
+import {kMostTypedBytes} from './share_link.js';
 
 /** @typedef {import('./program.js').CreateProgram} CreateProgram */
 
@@ -65,11 +66,17 @@ async function savePicture(lines) {
   notice.say(`結果を画像 ${name} に保存しました。`);
 }
 
+// A line is taken whole, however long (a paste): only one that would take the
+// session past what a link holds is refused, and it stays in the input line.
 function sendLine() {
   if (page.session.ended) {
     return;
   }
   const text = line.value;
+  if (!page.session.fits(text)) {
+    notice.say(`入力が長すぎます。1つのセッションに入力できるのは、リンクに収まる${kMostTypedBytes}バイトまでです。`);
+    return;
+  }
   line.value = '';
   void page.session.send(text);
 }

@@ -1,8 +1,8 @@
 // The page's sessions: one at a time on the screen, started fresh, from a
 // link or from the session kept on the device, and what the page says when
-// one ends or is refused.
+// one ends or is refused. A session left for another is stopped.
 
-import {Session} from './session.js';
+import {Session, kMostReplayOutput, kMostTranscript} from './session.js';
 import {ScreenText} from './screen_text.js';
 import {ScreenView} from './screen_view.js';
 import {describeSession, readSession} from './share_link.js';
@@ -26,6 +26,28 @@ function randomSeed() {
  * @property {Notice} notice
  */
 
+/**
+ * Where a session's replayed bytes came from: none, a link, or the device.
+ * @typedef {'new' | 'link' | 'kept'} SessionSource
+ */
+
+/** @type {Record<SessionSource, import('./session.js').SessionLimits>} */
+const kLimits = {
+  new: {replayOutput: kMostReplayOutput, transcript: kMostTranscript},
+  link: {replayOutput: kMostReplayOutput, transcript: kMostTranscript},
+  // The device's own session ran here before, however much it wrote.
+  kept: {replayOutput: Infinity, transcript: kMostTranscript},
+};
+
+/**
+ * @param {{seed: number, typed: Uint8Array}} one
+ * @param {{seed: number, typed: Uint8Array}} other
+ */
+function sameSession(one, other) {
+  return one.seed === other.seed && one.typed.length === other.typed.length &&
+    one.typed.every((byte, i) => byte === other.typed[i]);
+}
+
 export class Page {
   /**
    * @param {PageParts} parts
@@ -36,72 +58,108 @@ export class Page {
     this.createProgram = createProgram;
     /** @type {ScreenView | null} */
     this.view = null;
+    /** Whether the page has said that the device refused to keep the shown session. */
+    this.saidUnkept = false;
+    /** @type {SessionSource} */
+    this.source = 'new';
+    /** @type {Session} */
     this.session = this.openFragment() ?? this.startWithOffer();
   }
 
   /**
-   * Starts a session; `replayed` lines are typed into it at once.
+   * Starts a session, stopping the one shown before; `typed` bytes are
+   * replayed into it at once.
    * @param {number} seed
-   * @param {string[]} replayed
+   * @param {Uint8Array} typed
+   * @param {SessionSource} [source]
+   * @returns {Session}
    */
-  start(seed, replayed) {
+  start(seed, typed, source = 'new') {
+    this.session?.stop();
     this.view = null;
+    this.source = source;
+    this.saidUnkept = false;
     this.parts.screen.replaceChildren();
     this.parts.seed.textContent = String(seed);
     this.parts.line.disabled = false;
-    /** @type {(run: () => void) => () => void} what a session no longer shown says is dropped */
-    const ifShown = (run) => () => {
-      if (this.session === session) {
-        run();
-      }
-    };
-    const session = new Session(seed, replayed, {
+    /** @returns {boolean} */
+    const shown = () => this.session === session;
+    /** @type {Session} */
+    const session = new Session(seed, typed, {
       started: (rules) => {
-        if (this.session === session) {
+        if (shown()) {
           const text = new ScreenText(rules.pageBreakLineEnds);
           this.view = new ScreenView(this.parts.screen, text, rules.cellWidth);
         }
       },
       output: (text, kind) => {
-        if (this.session === session) {
+        if (shown()) {
           this.view?.text.add(text, kind);
         }
       },
-      idle: ifShown(() => this.idle(session)),
-      ended: (status) => {
-        if (this.session === session) {
-          this.ended(status);
-        }
-      },
-      refused: ifShown(() => this.refuseLink()),
-    }, this.createProgram);
+      idle: () => shown() && this.idle(session),
+      ended: (status) => shown() && this.ended(status),
+      refused: () => shown() && this.refuseLink(),
+      limited: (limit) => shown() && this.reachedLimit(limit),
+    }, this.createProgram, kLimits[source]);
     this.session = session;
     return session;
   }
 
   startNew() {
     this.parts.notice.hide();
-    return this.start(randomSeed(), []);
+    return this.start(randomSeed(), new Uint8Array(0));
   }
 
-  /** Starts a new session and offers to go on with the one kept on the device, if any. */
-  startWithOffer() {
+  /**
+   * Starts a new session and offers to go on with the one kept on the device, if any.
+   * @param {string} [first]  what the notice says before the offer
+   */
+  startWithOffer(first = '') {
     const session = this.startNew();
     const last = remembered();
-    if (last !== null) {
-      this.parts.notice.say('前回のセッションの続きから始められます。',
-        {label: '続きから', run: () => {
-          this.parts.notice.hide();
-          this.start(last.seed, last.lines);
-        }});
+    if (last === 'unreadable') {
+      this.parts.notice.say(`${first}この端末に保存されていたセッションは読めなかったため、削除しました。`);
+    } else if (last !== null) {
+      this.offerKept(last, `${first}前回のセッションの続きから始められます。`);
+    } else if (first !== '') {
+      this.parts.notice.say(first);
     }
     return session;
   }
 
+  /**
+   * @param {{seed: number, typed: Uint8Array}} kept
+   * @param {string} text
+   */
+  offerKept(kept, text) {
+    this.parts.notice.say(text, {label: '続きから', run: () => {
+      this.parts.notice.hide();
+      this.start(kept.seed, kept.typed, 'kept');
+    }});
+  }
+
   /** @param {Session} session */
   idle(session) {
-    remember(session);
+    this.keep(session);
     this.showScreen();
+  }
+
+  /**
+   * Keeps the session on the device. A link's session replaces the session
+   * kept only once something is typed into it: the link itself keeps its
+   * replay, and the page has said so when it opened.
+   * @param {Session} session
+   */
+  keep(session) {
+    if (this.source === 'link' && session.typedLength() === session.replayedLength) {
+      return;
+    }
+    if (!remember(session) && !this.saidUnkept) {
+      this.saidUnkept = true;
+      this.parts.notice.say('この端末にセッションを保存できませんでした（保存領域が一杯か、使えません）。' +
+        '続きを残すには「リンクをコピー」を使ってください。');
+    }
   }
 
   showScreen() {
@@ -114,7 +172,7 @@ export class Page {
   /** @param {number | null} status */
   ended(status) {
     this.showScreen();
-    remember(this.session);
+    this.keep(this.session);
     this.parts.line.disabled = true;
     const newSession = {label: '新しく始める', run: () => this.startNew()};
     if (status === 0) {
@@ -126,13 +184,23 @@ export class Page {
     }
   }
 
+  /** @param {string} limit */
+  reachedLimit(limit) {
+    this.showScreen();
+    this.parts.line.disabled = true;
+    this.parts.notice.say(`${limit}に達したため、このセッションを終えました。` +
+      'この端末に保存したセッションは、その前の入力までで残っています。',
+    {label: '新しく始める', run: () => this.startNew()});
+  }
+
   refuseLink() {
-    this.parts.notice.say('リンクを読めませんでした（壊れているか、長すぎます）。新しいセッションを始めました。');
-    return this.start(randomSeed(), []);
+    return this.startWithOffer('リンクを読めませんでした（壊れているか、長すぎます）。新しいセッションを始めました。');
   }
 
   /**
-   * Opens the session a link's fragment describes, if it has one.
+   * Opens the session a link's fragment describes, if it has one. A session
+   * kept on the device stays kept, and offered, until one is typed into the
+   * link's.
    * @returns {Session | null} the session started, null if there was no fragment
    */
   openFragment() {
@@ -146,7 +214,15 @@ export class Page {
       return this.refuseLink();
     }
     this.parts.notice.hide();
-    return this.start(shared.seed, shared.lines);
+    const session = this.start(shared.seed, shared.typed, 'link');
+    const kept = remembered();
+    if (kept === 'unreadable') {
+      this.parts.notice.say('この端末に保存されていたセッションは読めなかったため、削除しました。');
+    } else if (kept !== null && !sameSession(kept, shared)) {
+      this.offerKept(kept, 'リンクのセッションを開きました。前回のセッションは、' +
+        'ここで入力するまでこの端末に残ります。');
+    }
+    return session;
   }
 
   /** A link to this session as far as it went. */

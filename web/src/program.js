@@ -11,9 +11,11 @@ export const kStandardError = 2;
  * What an instance of the program asks of the page that started it.
  * @typedef {object} ProgramPage
  * @property {(capacity: number) => Promise<Uint8Array>} read
- *   waits for typed bytes and hands out at most `capacity` of them
- * @property {(stream: number, bytes: Uint8Array) => void} write
- *   shows bytes written to kStandardOutput or kStandardError
+ *   waits for typed bytes and hands out at most `capacity` of them; none once
+ *   the page has stopped the program, whose input has then ended
+ * @property {(stream: number, bytes: Uint8Array) => boolean} write
+ *   shows bytes written to kStandardOutput or kStandardError; false if the
+ *   page takes no more, and the program's output has failed
  */
 
 /**

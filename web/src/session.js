@@ -2,6 +2,7 @@
 // the lines typed into it, and everything it wrote.
 
 import {kStandardOutput, rulesOf} from './program.js';
+import {kMostTypedBytes} from './share_link.js';
 
 /** @typedef {import('./program.js').CreateProgram} CreateProgram */
 /** @typedef {import('./program.js').ProgramRules} ProgramRules */
@@ -13,34 +14,66 @@ import {kStandardOutput, rulesOf} from './program.js';
  * @property {(rules: ProgramRules) => void} started
  *   the program is ready and about to run; nothing is written before
  * @property {(text: string, kind: TextKind) => void} output  text for the screen
- * @property {() => void} idle  the program waits with nothing left to read
+ * @property {() => void} idle  the program waits with nothing left to read, or has ended
  * @property {(status: number | null) => void} ended
  *   the exit status, null if the program broke down
- * @property {() => void} refused  a replay wrote too much
+ * @property {() => void} refused  a replay wrote too much; the program is stopped
+ * @property {(limit: string) => void} limited
+ *   the session reached one of the page's limits, named in words; the program is stopped
  */
 
 /**
- * A replayed session that writes more than this is refused: a link with a
- * few thousand redraws of the largest draw is no session anyone played.
+ * A replayed link that writes more than this is refused: some 270 redraws of
+ * the largest draw, more than any evening's link holds, and little enough
+ * that a hostile link is refused within a second of opening.
  */
-export const kMostReplayOutput = 32 * 1024 * 1024;
+export const kMostReplayOutput = 16 * 1024 * 1024;
+
+/**
+ * The longest transcript a session keeps: the shortest string the engines
+ * the page runs in can hold (V8's on a 32-bit phone), some 8,000 of the
+ * largest draws. A session that reaches it ends.
+ */
+export const kMostTranscript = 2 ** 28 - 16;
+
+/**
+ * The limits a session keeps to; tests give smaller ones.
+ * @typedef {{replayOutput: number, transcript: number}} SessionLimits
+ */
+const kLimits = {replayOutput: kMostReplayOutput, transcript: kMostTranscript};
+
+/** @param {Uint8Array} bytes  split after each line end, which stays with its line */
+function linesOf(bytes) {
+  const lines = [];
+  for (let at = 0; at < bytes.length;) {
+    const end = bytes.indexOf(0x0a, at);
+    const next = end < 0 ? bytes.length : end + 1;
+    lines.push(bytes.subarray(at, next));
+    at = next;
+  }
+  return lines;
+}
 
 export class Session {
   /**
    * @param {number} seed
-   * @param {string[]} replayed  lines typed before, sent at once
+   * @param {Uint8Array} replayed  bytes typed before, sent at once, exactly as they are
    * @param {SessionEvents} events
    * @param {CreateProgram} createProgram
+   * @param {SessionLimits} [limits]
    */
-  constructor(seed, replayed, events, createProgram) {
+  constructor(seed, replayed, events, createProgram, limits = kLimits) {
     this.seed = seed;
     this.events = events;
+    this.limits = limits;
     /** @type {ProgramRules | null} */
     this.rules = null;
-    /** @type {Uint8Array[]} UTF-8 bytes of each line sent, its line end included */
-    this.typed = [];
+    /** @type {Uint8Array[]} every line sent, its line end included */
+    this.typed = linesOf(replayed);
+    /** How many of the typed bytes were replayed rather than typed here. */
+    this.replayedLength = replayed.length;
     /** @type {Uint8Array[]} lines sent but not yet taken */
-    this.queue = [];
+    this.queue = [...this.typed];
     /** @type {Uint8Array} the rest of the line being read */
     this.current = new Uint8Array(0);
     /** @type {(() => void) | null} resolves the read that waits for a line */
@@ -51,11 +84,15 @@ export class Session {
     /** @type {Record<number, TextDecoder>} one for each stream, which may split a character */
     this.decoders = {};
     this.ended = false;
+    /** @type {number | null | undefined} the exit status, once the program has ended by itself */
+    this.status = undefined;
     this.replaying = replayed.length > 0;
-    replayed.forEach((line) => this.send(line));
     const page = {read: this.read.bind(this), write: this.write.bind(this)};
     createProgram({page, print: () => {}, printErr: () => {}, onAbort: () => this.end(null)})
       .then((instance) => {
+        if (this.ended) {
+          return null;  // stopped before it began
+        }
         this.rules = rulesOf(instance);
         this.events.started(this.rules);
         return instance.start([`--seed=${seed}`]);
@@ -64,7 +101,8 @@ export class Session {
   }
 
   /**
-   * Resolves once the program waits with nothing left to read, or has ended.
+   * Resolves once the program waits with nothing left to read, or has ended
+   * (by itself, refused, at a limit, or stopped for another session).
    * @returns {Promise<void>}
    */
   idle() {
@@ -78,27 +116,42 @@ export class Session {
   }
 
   /**
-   * Sends a line as if typed and entered; resolves as idle() does.
+   * Whether a line can be sent: every byte typed in a session fits a link.
+   * @param {string} line
+   */
+  fits(line) {
+    return this.typedLength() + new TextEncoder().encode(line + '\n').length <= kMostTypedBytes;
+  }
+
+  /**
+   * Sends a line as if typed and entered, its bytes exactly as they are;
+   * resolves as idle() does. A line that does not fit is refused: the
+   * promise rejects and nothing is sent.
    * @param {string} line
    */
   send(line) {
     if (this.ended) {
       return this.idle();
     }
-    const bytes = new TextEncoder().encode(line.replace(/[\r\n]/g, '') + '\n');
+    if (!this.fits(line)) {
+      return Promise.reject(new RangeError(
+        `a session takes at most ${kMostTypedBytes} typed bytes, as a link holds`));
+    }
+    const bytes = new TextEncoder().encode(line + '\n');
     this.typed.push(bytes);
     this.queue.push(bytes);
-    if (this.reader !== null) {
-      const reader = this.reader;
-      this.reader = null;
-      reader();
-    }
+    this.release();
     return this.idle();
+  }
+
+  /** How many bytes have been typed, replayed ones included. */
+  typedLength() {
+    return this.typed.reduce((sum, line) => sum + line.length, 0);
   }
 
   /** Every byte typed so far, as one array. */
   typedBytes() {
-    const all = new Uint8Array(this.typed.reduce((sum, line) => sum + line.length, 0));
+    const all = new Uint8Array(this.typedLength());
     let at = 0;
     for (const line of this.typed) {
       all.set(line, at);
@@ -109,14 +162,15 @@ export class Session {
 
   /**
    * Called by the program: up to `capacity` typed bytes, once there are some.
-   * A line taken is echoed on the screen.
+   * A line taken is echoed on the screen. Once the session has ended, the
+   * program's input ends too (no bytes), so that a stopped program stops.
    * @param {number} capacity
    * @returns {Promise<Uint8Array>}
    */
   async read(capacity) {
     while (this.current.length === 0) {
       if (this.ended) {
-        await new Promise(() => {});  // a refused replay reads nothing more
+        return new Uint8Array(0);
       }
       const next = this.queue.shift();
       if (next !== undefined) {
@@ -134,26 +188,47 @@ export class Session {
   }
 
   /**
-   * Called by the program: bytes written to one of its streams.
+   * Called by the program: bytes written to one of its streams. False once
+   * the session has ended, or when the write would pass a limit: the
+   * program's output then fails, and it ends at once, mid-line too.
    * @param {number} stream
    * @param {Uint8Array} bytes
+   * @returns {boolean}
    */
   write(stream, bytes) {
     if (this.ended) {
-      return;
+      return false;
     }
     this.decoders[stream] ??= new TextDecoder();
     const text = this.decoders[stream].decode(bytes, {stream: true});
     if (stream === kStandardOutput) {
-      this.transcript += text;
+      if (this.transcript.length + text.length > this.limits.transcript) {
+        return this.reachLimit();
+      }
+      try {
+        this.transcript += text;
+      } catch {
+        return this.reachLimit();  // an engine whose strings end sooner
+      }
     }
     this.events.output(text, stream === kStandardOutput ? 'output' : 'error');
-    if (this.replaying && this.transcript.length > kMostReplayOutput) {
-      this.ended = true;  // every later read and write of this instance is ignored
-      this.queue = [];
-      this.events.refused();
-      this.wake();
+    if (this.replaying && this.transcript.length > this.limits.replayOutput) {
+      this.halt(() => this.events.refused());
+      return false;
     }
+    return true;
+  }
+
+  /** Stops the program for good: the page has left this session for another. */
+  stop() {
+    this.halt();
+  }
+
+  /** @private */
+  reachLimit() {
+    this.halt(() => this.events.limited(
+      `画面の記録の上限（${this.limits.transcript.toLocaleString('ja-JP')}文字）`));
+    return false;
   }
 
   /** @param {number | null} status */
@@ -162,8 +237,36 @@ export class Session {
       return;
     }
     this.ended = true;
+    this.status = status;
     this.events.ended(status);
     this.wake();
+  }
+
+  /**
+   * Ends the session from the page's side: nothing more is read or shown,
+   * and the program, whose next write fails and whose input ends, stops.
+   * @private
+   * @param {() => void} [say]  tells the page why, before any waiter wakes
+   */
+  halt(say = () => {}) {
+    if (this.ended) {
+      return;
+    }
+    this.ended = true;
+    this.queue = [];
+    this.current = new Uint8Array(0);
+    say();
+    this.release();
+    this.wake();
+  }
+
+  /** @private */
+  release() {
+    if (this.reader !== null) {
+      const reader = this.reader;
+      this.reader = null;
+      reader();
+    }
   }
 
   /** @private */

@@ -39,14 +39,14 @@ export function describeSession(seed, typed) {
 }
 
 /**
- * A session as a link or the device describes it.
- * @typedef {{seed: number, lines: string[]}} SessionDescription
+ * A session as a link or the device describes it: its seed and the bytes
+ * typed into it, replayed exactly as they are.
+ * @typedef {{seed: number, typed: Uint8Array}} SessionDescription
  */
 
 /**
- * Reads what describeSession wrote (without the "#"): the lines as text
- * without their line ends; null if anything in it is wrong, too long or more
- * than asked for.
+ * Reads what describeSession wrote (without the "#"); null if anything in it
+ * is wrong, too long, or not whole lines of UTF-8 text as the page types them.
  * @param {string} description
  * @returns {SessionDescription | null}
  */
@@ -60,11 +60,10 @@ export function readSession(description) {
   if (typed === null || (typed.length > 0 && typed[typed.length - 1] !== 0x0a)) {
     return null;
   }
-  let text;
   try {
-    text = new TextDecoder('utf-8', {fatal: true, ignoreBOM: true}).decode(typed);
+    new TextDecoder('utf-8', {fatal: true}).decode(typed);
   } catch {
     return null;
   }
-  return {seed: Number(fields[1]), lines: text === '' ? [] : text.slice(0, -1).split('\n')};
+  return {seed: Number(fields[1]), typed};
 }

@@ -8,32 +8,59 @@ import {describeSession, readSession} from './share_link.js';
 const kStorageKey = 'zepiro.session';
 
 /**
- * Keeps a session that has begun and not ended; lets go of one that ended.
- * @param {{seed: number, ended: boolean, typedBytes: () => Uint8Array}} session
+ * Keeps a session that has begun and not ended; lets go of one that ended
+ * through the program's own end (status 0). A session stopped by the page or
+ * broken down leaves what was kept as it was, to be taken up again.
+ * @param {{seed: number, ended: boolean, status?: number | null,
+ *   typedBytes: () => Uint8Array}} session
+ * @returns {boolean} false if the browser refused to keep it (storage off or full)
  */
 export function remember(session) {
   try {
     if (session.ended) {
-      localStorage.removeItem(kStorageKey);
+      if (session.status === 0) {
+        localStorage.removeItem(kStorageKey);
+      }
     } else {
       const typed = session.typedBytes();
       if (typed.length > 0) {
         localStorage.setItem(kStorageKey, describeSession(session.seed, typed));
       }
     }
+    return true;
   } catch {
-    // A browser that keeps nothing (storage off or full) still runs the page.
+    return false;
+  }
+}
+
+/** Lets go of the session kept, as when it cannot be replayed. */
+export function forget() {
+  try {
+    localStorage.removeItem(kStorageKey);
+  } catch {
+    // Nothing is kept where storage is off.
   }
 }
 
 /**
- * The session kept, if there is one that can be read.
- * @returns {SessionDescription | null}
+ * The session kept: null if there is none (or storage is off), 'unreadable'
+ * if what is kept cannot be read, which is then let go.
+ * @returns {SessionDescription | 'unreadable' | null}
  */
 export function remembered() {
+  let value;
   try {
-    return readSession(localStorage.getItem(kStorageKey) ?? '');
+    value = localStorage.getItem(kStorageKey);
   } catch {
     return null;
   }
+  if (value === null) {
+    return null;
+  }
+  const kept = readSession(value);
+  if (kept === null) {
+    forget();
+    return 'unreadable';
+  }
+  return kept;
 }

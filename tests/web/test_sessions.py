@@ -1,0 +1,49 @@
+"""Sessions in headless Chromium: a refused link stops at once, and opening a
+link keeps the stored session."""
+
+import unittest
+
+from dialogue import PAGE, TYPE_ALL, linux
+from test_page import NAMES, browser, link_text
+
+# When the refusal shows, taken as the page sets it: the program may hold the thread long after.
+MARK_REFUSAL = """const hidden = Object.getOwnPropertyDescriptor(HTMLElement.prototype, 'hidden');
+Object.defineProperty(HTMLElement.prototype, 'hidden', {...hidden, set(value) {
+  if (this.id === 'notice' && this.textContent.includes('リンクを読めません')) {
+    window.refusedAt ??= performance.now();
+  }
+  hidden.set.call(this, value);
+}});"""
+
+
+class Sessions(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.driver = browser()
+        cls.addClassCleanup(cls.driver.quit)
+
+    def open(self, url, script=TYPE_ALL):
+        self.driver.get("about:blank")
+        self.driver.get(url)
+        return self.driver.execute_async_script(script, [])
+
+    def test_a_refused_link_of_one_long_line_leaves_the_page_free_at_once(self):
+        typed = link_text("0\n15 99\n" + NAMES + "\n2\n" + "0 " * 32500)  # 64 KiB, one line
+        mark = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                           {"source": MARK_REFUSAL})
+        try:  # the first timer after the session settled
+            refused_at, free_at = self.open(f"{PAGE}#seed=1&typed={typed}", """zepiro.idle().then(
+              () => setTimeout(() => arguments[1]([refusedAt, performance.now()]), 0));""")
+        finally:
+            self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", mark)
+        print(f"refused {refused_at:.0f} ms after opening, free {free_at - refused_at:.0f} ms on")
+        self.assertLess(free_at - refused_at, 1000)
+
+    def test_opening_a_link_keeps_the_stored_session_within_reach(self):
+        self.open(f"{PAGE}#seed=2&typed=" + link_text("0\n2 1\nA B"))
+        self.driver.execute_async_script(TYPE_ALL, ["0"])  # typed into: now the one stored
+        self.open(f"{PAGE}#seed=3&typed={link_text('0')}")
+        self.open(PAGE)
+        self.driver.find_element("css selector", "#notice button").click()
+        self.assertEqual(self.driver.execute_async_script(TYPE_ALL, []),
+                         linux(2, ["0", "2 1", "A B", "0"]))
