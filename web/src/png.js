@@ -53,7 +53,8 @@ export function greyScanlines(rgba, width, height) {
     let out = y * stride + 1;
     for (let x = 0; x < width; x += 4, ++out) {
       const at = y * width + x;
-      if (x + 4 <= width && (pixels[at] & pixels[at + 1] & pixels[at + 2] & pixels[at + 3]) === -1) {
+      const white = pixels[at] & pixels[at + 1] & pixels[at + 2] & pixels[at + 3];
+      if (x + 4 <= width && white === -1) {
         lines[out] = 0xff;  // four white pixels, most of a picture of text
         continue;
       }
