@@ -32,7 +32,7 @@ describe('Page', () => {
     expect(location.hash).toBe('');
     expect([zepiro.seed, parts.seed.textContent, notice.hidden]).toEqual([77, '77', true]);
     expect(zepiro.transcript()).toBe('>a\rb\nc\n');
-    expect([...parts.screen.children].map((line) => line.textContent))
+    expect([...parts.screen.querySelectorAll('.line')].map((line) => line.textContent))
       .toEqual(['>a\rb', 'a\rb', 'c', 'c', '']);
     expect(zepiro.shareLink()).toBe(`${location.origin}/index.html${link(77, 'a\rb\nc\n')}`);
   });
@@ -49,7 +49,8 @@ describe('Page', () => {
     await first.zepiro.type('kept');
     const {notice, zepiro} = open();
     await zepiro.idle();
-    expect(notice.textContent).toContain(`シード ${first.zepiro.seed}`);
+    expect(notice.textContent).toContain('前回のセッション');
+    expect(notice.textContent).not.toContain('シード');  // the header shows the one seed
     notice.querySelector('button')?.click();
     await zepiro.idle();
     expect([zepiro.seed, zepiro.transcript(), notice.hidden]).toEqual(
@@ -108,7 +109,7 @@ describe('Page', () => {
     expect(same.notice.hidden).toBe(true);  // nothing else to offer
     const {notice, zepiro} = open(link(5, 'a\n'));
     await zepiro.idle();
-    expect([notice.textContent?.includes(`シード ${first.zepiro.seed}`),
+    expect([notice.textContent?.includes('前回のセッション'),
       localStorage.getItem('zepiro.session')]).toEqual([true, kept]);
     await zepiro.type('b');
     expect(localStorage.getItem('zepiro.session')).toBe(link(5, 'a\nb\n').slice(1));
