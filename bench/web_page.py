@@ -1,8 +1,10 @@
 #!/usr/bin/python3
 """Timings of the page in headless Chromium beside the Linux program's: the
 time from loading to the title prompt, the size of what is handed out, and
-one draw of 15 players and 99 races. Not a test: run it by hand on a quiet
-machine, after `cmake --workflow --preset web` and the default build.
+one draw of 15 players and 99 races, also at 4x CPU throttle as Chromium
+emulates a phone, with the elements it leaves on the page and its picture
+(結果を画像に). Not a test: run it by hand on a quiet machine, after
+`cmake --workflow --preset web` and the default build.
 
     bench/web_page.py [build-web/site] [build/zepiro]
 """
@@ -22,6 +24,31 @@ LINUX = Path(sys.argv[2] if len(sys.argv) > 2 else "build/zepiro")
 NAMES = " ".join(f"P{i}" for i in range(15))
 SETUP = ["0", "15 99", NAMES, "2"]  # the first draw comes with the last answer
 REDRAWS = 20
+# Until the program waits again, then until the screen is painted.
+REDRAW = """const done = arguments[0];
+    const start = performance.now();
+    zepiro.type('0').then(() => {
+      const run = performance.now() - start;
+      requestAnimationFrame(() => setTimeout(() => done([run, performance.now() - start])));
+    });"""
+# The picture of the last result: its size and the time from the button to the
+# file handed out, which is not saved.
+PICTURE = """const done = arguments[0];
+    HTMLAnchorElement.prototype.click = () => {};
+    const made = URL.createObjectURL;
+    let start = 0;
+    URL.createObjectURL = (blob) => {
+      done([blob.size, performance.now() - start]);
+      URL.createObjectURL = made;
+      return made(blob);
+    };
+    start = performance.now();
+    document.getElementById('picture').click();"""
+
+
+def draws(driver):
+    return [statistics.median(d) for d in zip(*[driver.execute_async_script(REDRAW)
+                                                   for _ in range(REDRAWS)])]
 
 
 def page_figures():
@@ -41,14 +68,14 @@ def page_figures():
                 "zepiro.idle().then(() => arguments[0](performance.now()))"))
         driver.execute_async_script(
             "Promise.all(arguments[0].map(zepiro.type)).then(arguments[1])", SETUP)
-        # Until the program waits again, then until the screen is painted.
-        draws = [driver.execute_async_script("""const done = arguments[0];
-            const start = performance.now();
-            zepiro.type('0').then(() => {
-              const run = performance.now() - start;
-              requestAnimationFrame(() => setTimeout(() => done([run, performance.now() - start])));
-            });""") for _ in range(REDRAWS)]
-        return statistics.median(loads), [statistics.median(d) for d in zip(*draws)]
+        figures = {"load": statistics.median(loads), "draw": draws(driver)}
+        figures["elements"] = driver.execute_script("return document.querySelectorAll('*').length")
+        figures["picture"] = [statistics.median(p) for p in zip(*[
+            driver.execute_async_script(PICTURE) for _ in range(5)])]
+        driver.set_script_timeout(120)
+        driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 4})
+        figures["draw at 4x"] = draws(driver)
+        return figures
     finally:
         driver.quit()
 
@@ -68,7 +95,8 @@ def linux_figures():
 
 
 def main():
-    load, (draw, painted) = page_figures()
+    page = page_figures()
+    load, (draw, painted), (draw4, painted4) = page["load"], page["draw"], page["draw at 4x"]
     to_prompt, linux_draw = linux_figures()
     site = sum(path.stat().st_size for path in SITE.iterdir())
     print(f"{'':34}{'page':>12}{'Linux':>12}")
@@ -77,6 +105,11 @@ def main():
           f"{LINUX.stat().st_size / 1024:12.0f}")
     print(f"{'15 x 99 draw (ms)':34}{draw:12.1f}{linux_draw:12.2f}")
     print(f"{'15 x 99 draw, painted (ms)':34}{painted:12.1f}{'':>12}")
+    print(f"{'at 4x CPU throttle (ms)':34}{draw4:12.1f}")
+    print(f"{'at 4x CPU throttle, painted (ms)':34}{painted4:12.1f}")
+    print(f"{'elements on the page after it':34}{page['elements']:12}")
+    print(f"{'its picture (KiB)':34}{page['picture'][0] / 1024:12.0f}")
+    print(f"{'its picture (ms)':34}{page['picture'][1]:12.1f}")
 
 
 if __name__ == "__main__":

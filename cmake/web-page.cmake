@@ -14,7 +14,7 @@ set(ZEPIRO_WEB_DIR ${PROJECT_SOURCE_DIR}/web)
 # The rules the page takes from the program (a character's cells, a page
 # break's line ends) are exported functions; in the program itself, not the
 # library, so that the linker keeps them.
-target_sources(zepiro PRIVATE src/console/page_rules_web.cpp)
+target_sources(zepiro PRIVATE src/console/web/page_rules_web.cpp)
 # - Each session is a fresh instance of the module (createZepiro), started by
 #   the page with its own arguments (Module.start, web/program_start.js).
 # - A read waits for the page's input line through Asyncify.

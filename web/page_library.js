@@ -1,5 +1,5 @@
 // The page's side of the program's console, linked in by Emscripten
-// (--js-library); src/console/page_web.h declares these functions to the C++
+// (--js-library); src/console/web/page_web.h declares these functions to the C++
 // code. `Module.page` is the page that started this instance (session.js):
 // it hands out typed bytes and shows written ones.
 

@@ -1,7 +1,7 @@
 #include "support/dialogue_runner.h"
 
 #ifdef _WIN32
-#include "console/windows_api.h"
+#include "console/windows/windows_api.h"
 #else
 #include <iconv.h>
 #endif

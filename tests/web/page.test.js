@@ -1,9 +1,12 @@
-import {beforeEach, describe, expect, it, vi} from 'vitest';
+import {afterEach, beforeEach, describe, expect, it, vi} from 'vitest';
 import {Page} from '../../web/src/page.js';
 import {Notice} from '../../web/src/notices.js';
 import {automationInterface} from '../../web/src/automation.js';
 import {describeSession} from '../../web/src/share_link.js';
 import {fakeProgram} from './fake_program.js';
+
+/** @type {Page[]} pages whose sessions a test leaves running */
+const opened = [];
 
 /** A page of the parts it shows sessions in, opened at `fragment`. */
 function open(fragment = '', program = fakeProgram()) {
@@ -12,6 +15,7 @@ function open(fragment = '', program = fakeProgram()) {
   const parts = {screen: document.createElement('main'), line: document.createElement('input'),
     seed: document.createElement('output'), notice: new Notice(notice)};
   const page = new Page(parts, program);
+  opened.push(page);
   return {page, parts, notice, zepiro: automationInterface(page)};
 }
 
@@ -19,6 +23,7 @@ const link = (/** @type {number} */ seed, /** @type {string} */ typed) =>
   `#${describeSession(seed, new TextEncoder().encode(typed))}`;
 
 beforeEach(() => localStorage.clear());
+afterEach(() => opened.splice(0).forEach((page) => page.session.stop()));
 
 describe('Page', () => {
   it('replays a link, shows it, and shares the same link', async () => {
@@ -27,7 +32,7 @@ describe('Page', () => {
     expect(location.hash).toBe('');
     expect([zepiro.seed, parts.seed.textContent, notice.hidden]).toEqual([77, '77', true]);
     expect(zepiro.transcript()).toBe('>a\rb\nc\n');
-    expect([...parts.screen.children].map((line) => line.textContent))
+    expect([...parts.screen.querySelectorAll('.line')].map((line) => line.textContent))
       .toEqual(['>a\rb', 'a\rb', 'c', 'c', '']);
     expect(zepiro.shareLink()).toBe(`${location.origin}/index.html${link(77, 'a\rb\nc\n')}`);
   });
@@ -44,7 +49,8 @@ describe('Page', () => {
     await first.zepiro.type('kept');
     const {notice, zepiro} = open();
     await zepiro.idle();
-    expect(notice.textContent).toContain(`シード ${first.zepiro.seed}`);
+    expect(notice.textContent).toContain('前回のセッション');
+    expect(notice.textContent).not.toContain('シード');  // the header shows the one seed
     notice.querySelector('button')?.click();
     await zepiro.idle();
     expect([zepiro.seed, zepiro.transcript(), notice.hidden]).toEqual(
@@ -84,11 +90,31 @@ describe('Page', () => {
     const {notice, zepiro} = open();
     expect([notice.textContent, localStorage.length]).toEqual(
       ['この端末に保存されていたセッションは読めなかったため、削除しました。', 0]);
-    vi.spyOn(localStorage, 'setItem').mockImplementation(() => {
+    // A full storage: happy-dom's localStorage takes a property set on it as an item.
+    const full = () => {
       throw new DOMException('full', 'QuotaExceededError');
-    });
+    };
+    vi.stubGlobal('localStorage', {getItem: () => null, setItem: full, removeItem() {}});
     await zepiro.type('1');
     expect(notice.textContent).toContain('保存できませんでした');
-    vi.restoreAllMocks();
+    vi.unstubAllGlobals();
+  });
+
+  it('keeps the session on the device while a link is only replayed, and offers it', async () => {
+    const first = open();
+    await first.zepiro.type('kept');
+    const kept = localStorage.getItem('zepiro.session');
+    const same = open(link(first.zepiro.seed, 'kept\n'));
+    await same.zepiro.idle();
+    expect(same.notice.hidden).toBe(true);  // nothing else to offer
+    const {notice, zepiro} = open(link(5, 'a\n'));
+    await zepiro.idle();
+    expect([notice.textContent?.includes('前回のセッション'),
+      localStorage.getItem('zepiro.session')]).toEqual([true, kept]);
+    await zepiro.type('b');
+    expect(localStorage.getItem('zepiro.session')).toBe(link(5, 'a\nb\n').slice(1));
+    localStorage.setItem('zepiro.session', 'seed=1&typed=!!');
+    expect([open(link(5, 'a\n')).notice.textContent, localStorage.length]).toEqual(
+      ['この端末に保存されていたセッションは読めなかったため、削除しました。', 0]);
   });
 });

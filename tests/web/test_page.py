@@ -9,7 +9,6 @@ import unittest
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.keys import Keys
-from selenium.webdriver.support.wait import WebDriverWait
 
 from dialogue import PAGE, TYPE_ALL, SeleniumDialogue, linux
 
@@ -84,29 +83,6 @@ class Page(SeleniumDialogue, unittest.TestCase):
         self.driver.find_element("css selector", "#notice button").click()
         self.assertEqual(self.driver.execute_async_script(TYPE_ALL, []),
                          linux(2, ["0", "2 1", "A B"]))
-
-    def test_on_a_phone_nothing_scrolls_sideways_and_columns_line_up(self):
-        metrics = {"width": 360, "height": 640, "deviceScaleFactor": 2, "mobile": True}
-        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", metrics)
-        font = "return parseFloat(getComputedStyle(document.getElementById('screen')).fontSize)"
-        try:
-            self.session(1, ["0", "1 1", "ゼピロ", "1"])
-            # the left of the second entry of each row of the character screen
-            starts = self.driver.execute_script("""return [...document.querySelectorAll('.line')]
-                .filter((line) => /^\\d-\\d: /.test(line.textContent))
-                .map((line) => [...line.children].filter((cell) => cell.textContent === '-')[1]
-                    .previousSibling.getBoundingClientRect().left);""")
-            self.assertEqual((len(starts), len(set(starts))), (9, 1))
-            self.assertGreaterEqual(self.driver.execute_script(font), 8)
-            self.session(1, ["1", "1 9", "ゼピロ"] + ["2000000000"] * 9)
-            self.assertLessEqual(*self.driver.execute_script(
-                "return [document.documentElement.scrollWidth, window.innerWidth]"))
-            narrow = self.driver.execute_script(font)
-            self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                                        dict(metrics, width=640, height=360))
-            WebDriverWait(self.driver, 5).until(lambda d: d.execute_script(font) > narrow)
-        finally:
-            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
     def test_nothing_but_the_page_itself_is_ever_asked_for(self):
         self.session(3, ["0", "2 1", "A B", "2"])

@@ -1,36 +1,58 @@
 // Fitting the screen to the window: the width of a cell, and where the view
 // stands after the program writes.
 
-// The widest screen is about 80 cells; a cell is never narrower than this
-// (characters of at least 8 pixels) nor wider.
-const kScreenCells = 80;
+// A screen's cells are sized from its widest row, the widest line that keeps
+// columns: a rule of dashes, or a line with a run of blanks two cells wide or
+// more between its words (the pairings, the tables, the ban editors). Such a
+// row fits the screen's width with a cell to spare for rounding, so it never
+// wraps; longer prose (a prompt, the names typed together) wraps as a narrow
+// terminal wraps it. A cell is never narrower than this (characters of at
+// least 8 pixels) nor wider.
 const kNarrowestCell = 4;
 const kWidestCell = 10;
+const kRow = /^-+$|\S(?: {2}|\u3000)\s*\S/;
 // Browsers lay out in 64ths of a pixel; a cell of whole 64ths has no edge rounded.
 const kLayoutUnits = 64;
 
 /**
- * The width of a cell in pixels for a screen this wide.
- * @param {number} screenWidth
+ * The cells of a line written by the program if it is a row, else 0.
+ * @param {string} line
+ * @param {(codePoint: number) => number} cellWidth
  */
-export function cellFor(screenWidth) {
-  const cell = Math.min(kWidestCell, Math.max(kNarrowestCell, screenWidth / kScreenCells));
+export function rowCells(line, cellWidth) {
+  if (!kRow.test(line)) {
+    return 0;
+  }
+  let cells = 0;
+  for (const character of line) {
+    cells += cellWidth(Number(character.codePointAt(0)));
+  }
+  return cells;
+}
+
+/**
+ * The width of a cell in pixels for a screen this wide whose widest row has these cells.
+ * @param {number} screenWidth
+ * @param {number} widestRow
+ */
+export function cellFor(screenWidth, widestRow) {
+  const cell = Math.min(kWidestCell, Math.max(kNarrowestCell, screenWidth / (widestRow + 1)));
   return Math.floor(cell * kLayoutUnits) / kLayoutUnits;
 }
 
 /**
- * Sets the cell's width (--cell) for the screen element's width.
+ * Sets the screen's cell width (--cell) for its width and its widest row.
  * @param {HTMLElement} screen
+ * @param {number} widestRow
  */
-export function fitCells(screen) {
-  document.documentElement.style.setProperty('--cell', `${cellFor(screen.clientWidth)}px`);
+export function fitCells(screen, widestRow) {
+  screen.style.setProperty('--cell', `${cellFor(screen.clientWidth, widestRow)}px`);
 }
 
 /**
- * A new screen is shown from its top; more text on the same screen, as a
- * terminal shows it, at the bottom. The input line stays in view below.
- * @param {boolean} newScreen
+ * Shows the newest text, as a terminal does: the last line written, with the
+ * input line below it.
  */
-export function scrollToNewest(newScreen) {
-  window.scrollTo(0, newScreen ? 0 : document.body.scrollHeight);
+export function scrollToNewest() {
+  window.scrollTo(0, document.documentElement.scrollHeight);
 }

@@ -4,7 +4,6 @@
 import {Page} from './page.js';
 import {Notice} from './notices.js';
 import {copyText, saveFile} from './clipboard.js';
-import {fitCells} from './layout.js';
 import {lastResult} from './results.js';
 import {pictureOf} from './picture.js';
 import {automationInterface} from './automation.js';
@@ -38,7 +37,6 @@ const loadingProgram = loadProgram('zepiro.js');
 const createProgram = (options) =>
   loadingProgram(options).finally(() => screen.removeAttribute('aria-busy'));
 
-fitCells(screen);
 const page = new Page({screen, line, seed: part('seed'), notice}, createProgram);
 
 /**
@@ -68,7 +66,9 @@ async function savePicture(lines) {
     notice.say('結果が長すぎて画像にできません。');
     return;
   }
-  saveFile(picture, `zepiro-${page.session.seed}.png`);
+  const name = `zepiro-${page.session.seed}.png`;
+  saveFile(picture, name);
+  notice.say(`結果を画像 ${name} に保存しました。`);
 }
 
 // A line is taken whole, however long (a paste): only one that would take the
@@ -93,7 +93,13 @@ line.addEventListener('keydown', (event) => {
     sendLine();
   }
 });
-part('send').addEventListener('click', () => {
+/** @type {HTMLButtonElement} */
+const send = part('send');
+// 送信 is as disabled as the input line, which the page disables once the program ends.
+new MutationObserver(() => {
+  send.disabled = line.disabled;
+}).observe(line, {attributes: true, attributeFilter: ['disabled']});
+send.addEventListener('click', () => {
   sendLine();
   line.focus();
 });
@@ -104,7 +110,7 @@ part('copy').addEventListener('click',
 part('picture').addEventListener('click', () => withResult((lines) => void savePicture(lines)));
 part('new').addEventListener('click', () => page.startNew());
 window.addEventListener('hashchange', () => page.openFragment());
-window.addEventListener('resize', () => fitCells(screen));
+window.addEventListener('resize', () => page.view?.fit());
 
 Object.defineProperty(window, 'zepiro', {value: automationInterface(page), enumerable: true});
 line.focus();

@@ -121,7 +121,7 @@ export class Page {
     if (last === 'unreadable') {
       this.parts.notice.say(`${first}この端末に保存されていたセッションは読めなかったため、削除しました。`);
     } else if (last !== null) {
-      this.offerKept(last, `${first}前回のセッション（シード ${last.seed}）の続きから始められます。`);
+      this.offerKept(last, `${first}前回のセッションの続きから始められます。`);
     } else if (first !== '') {
       this.parts.notice.say(first);
     }
@@ -164,7 +164,8 @@ export class Page {
 
   showScreen() {
     if (this.view !== null) {
-      scrollToNewest(this.view.show());
+      this.view.show();
+      scrollToNewest();
     }
   }
 
@@ -218,7 +219,7 @@ export class Page {
     if (kept === 'unreadable') {
       this.parts.notice.say('この端末に保存されていたセッションは読めなかったため、削除しました。');
     } else if (kept !== null && !sameSession(kept, shared)) {
-      this.offerKept(kept, `リンクのセッションを開きました。前回のセッション（シード ${kept.seed}）は、` +
+      this.offerKept(kept, 'リンクのセッションを開きました。前回のセッションは、' +
         'ここで入力するまでこの端末に残ります。');
     }
     return session;

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "console/page_streams_web.h"
-#include "console/page_web.h"
 #include "console/platform.h"
+#include "console/web/page_streams_web.h"
+#include "console/web/page_web.h"
 
 // In a web page the program talks to the page: typed lines come from its
 // input line and everything written goes to its screen, in UTF-8. CP932,

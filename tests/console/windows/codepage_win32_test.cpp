@@ -1,4 +1,4 @@
-#include "console/codepage_win32.h"
+#include "console/windows/codepage_win32.h"
 
 #include <gtest/gtest.h>
 

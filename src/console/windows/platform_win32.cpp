@@ -8,13 +8,13 @@
 #include <memory>
 #include <string>
 
-#include "console/windows_api.h"
+#include "console/windows/windows_api.h"
 
-#include "console/codepage_win32.h"
-#include "console/file_input_win32.h"
 #include "console/platform.h"
-#include "console/wide_input_win32.h"
-#include "console/wide_output_win32.h"
+#include "console/windows/codepage_win32.h"
+#include "console/windows/file_input_win32.h"
+#include "console/windows/wide_input_win32.h"
+#include "console/windows/wide_output_win32.h"
 
 // On Windows the encoding follows the console, or the ANSI code page where
 // there is none:

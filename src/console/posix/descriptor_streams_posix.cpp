@@ -1,4 +1,4 @@
-#include "console/descriptor_streams_posix.h"
+#include "console/posix/descriptor_streams_posix.h"
 
 #include <poll.h>
 #include <unistd.h>

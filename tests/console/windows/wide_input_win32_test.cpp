@@ -1,4 +1,4 @@
-#include "console/wide_input_win32.h"
+#include "console/windows/wide_input_win32.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/dialogue.h"
-#include "console/codepage_win32.h"
 #include "console/console.h"
+#include "console/windows/codepage_win32.h"
 #include "support/dialogue_runner.h"
 
 namespace {

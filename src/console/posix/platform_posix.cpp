@@ -7,8 +7,8 @@
 #include <clocale>
 #include <iostream>
 
-#include "console/descriptor_streams_posix.h"
 #include "console/platform.h"
+#include "console/posix/descriptor_streams_posix.h"
 
 struct Converter {
   iconv_t handle;

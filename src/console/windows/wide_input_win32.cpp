@@ -1,12 +1,12 @@
-#include "console/wide_input_win32.h"
+#include "console/windows/wide_input_win32.h"
 
-#include "console/windows_api.h"
+#include "console/windows/windows_api.h"
 
 #include <string_view>
 #include <utility>
 
-#include "console/codepage_win32.h"
 #include "console/read_failure.h"
+#include "console/windows/codepage_win32.h"
 
 namespace {
 

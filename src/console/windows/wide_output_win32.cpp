@@ -1,10 +1,10 @@
-#include "console/wide_output_win32.h"
+#include "console/windows/wide_output_win32.h"
 
-#include "console/windows_api.h"
+#include "console/windows/windows_api.h"
 
 #include <utility>
 
-#include "console/codepage_win32.h"
+#include "console/windows/codepage_win32.h"
 
 WideOutputBuffer::WideOutputBuffer(WideWriter writer, unsigned codePage)
     : writer_(std::move(writer)), codePage_(codePage) {}

@@ -1,4 +1,4 @@
-#include "console/wide_output_win32.h"
+#include "console/windows/wide_output_win32.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "console/codepage_win32.h"
+#include "console/windows/codepage_win32.h"
 
 namespace {
 

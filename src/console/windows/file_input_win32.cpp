@@ -1,6 +1,6 @@
-#include "console/file_input_win32.h"
+#include "console/windows/file_input_win32.h"
 
-#include "console/windows_api.h"
+#include "console/windows/windows_api.h"
 
 #include "console/read_failure.h"
 

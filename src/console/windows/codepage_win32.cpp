@@ -1,6 +1,6 @@
-#include "console/codepage_win32.h"
+#include "console/windows/codepage_win32.h"
 
-#include "console/windows_api.h"
+#include "console/windows/windows_api.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
-#include "console/page_streams_web.h"
+#include "console/web/page_streams_web.h"
 
 #include <algorithm>
 #include <cerrno>
 
-#include "console/page_web.h"
+#include "console/web/page_web.h"
 
 namespace {
 
