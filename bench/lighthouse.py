@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """Lighthouse's figures for the page, as a phone on a slow network would
 load it: npm lighthouse@12.2.3 (the last that runs on Node 20) against
-Debian's Chromium, over a local http server, three runs, the median of
-each figure. Not a test: run it by hand after `cmake --build --preset web`.
+Debian's Chromium, over a local http server that compresses text as a
+static host does, three runs, the median of each figure. Not a test: run it
+by hand after `cmake --build --preset web`.
 
     bench/lighthouse.py [build-web/site]
 
@@ -11,6 +12,7 @@ $ZEPIRO_LIGHTHOUSE), not into the project's own tools.
 """
 
 import functools
+import gzip
 import http.server
 import json
 import os
@@ -29,7 +31,24 @@ METRICS = ("first-contentful-paint", "largest-contentful-paint", "speed-index",
 RUNS = 3
 
 
-class Quiet(http.server.SimpleHTTPRequestHandler):
+class StaticHost(http.server.SimpleHTTPRequestHandler):
+    """Serves the folder as a static host does: text compressed with gzip
+    for a browser that takes it (zepiro.js goes from 550 to 160 KB)."""
+
+    def do_GET(self):
+        path = Path(self.translate_path(self.path))
+        if (path.suffix not in (".html", ".css", ".js", ".webmanifest", ".svg", ".txt")
+                or "gzip" not in self.headers.get("Accept-Encoding", "") or not path.is_file()):
+            super().do_GET()
+            return
+        body = gzip.compress(path.read_bytes())
+        self.send_response(200)
+        self.send_header("Content-Type", self.guess_type(str(path)))
+        self.send_header("Content-Encoding", "gzip")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+
     def log_message(self, *args):
         pass
 
@@ -56,7 +75,7 @@ def run(program, url):
 def main():
     program = lighthouse()
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
-                                             functools.partial(Quiet, directory=SITE))
+                                             functools.partial(StaticHost, directory=SITE))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     url = f"http://127.0.0.1:{server.server_port}/index.html"
     reports = [run(program, url) for _ in range(RUNS)]
