@@ -17,12 +17,13 @@ from dialogue import TYPE_ALL, linux
 from test_page import browser
 
 CONTROLLED = "return navigator.serviceWorker.controller !== null"
-# Whether the page's worker is the newest, and the page.css of each build kept.
+# Whether the page's worker is the newest, and the page.css of each build kept;
+# null while a worker or a cache is still being made.
 TAKEN_OVER = """const done = arguments[0];
   navigator.serviceWorker.getRegistration().then(async (registration) => done([
     registration.active === navigator.serviceWorker.controller,
     ...await Promise.all((await caches.keys()).map(async (name) =>
-      (await (await caches.open(name)).match('page.css')).text()))]));"""
+      (await (await caches.open(name)).match('page.css')).text()))])).catch(() => done(null));"""
 
 
 class Quiet(http.server.SimpleHTTPRequestHandler):
