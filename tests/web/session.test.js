@@ -1,6 +1,7 @@
 import {describe, expect, it, vi} from 'vitest';
 import {Session, kMostReplayOutput, kMostTranscript} from '../../web/src/session.js';
 import {fakeProgram} from './fake_program.js';
+import {kMostTypedBytes} from '../../web/src/share_link.js';
 import {createProgram} from './program_harness.js';
 
 /**
@@ -35,13 +36,13 @@ describe('Session', () => {
       return undefined;
     }}), 'ゼ\n');
     await session.idle();
-    expect(session.transcript).toBe('>');
+    expect([session.transcript, events.output.mock.calls[0]]).toEqual(['>', ['>', 'output']]);
     expect(events.output.mock.calls.filter(([, kind]) => kind === 'error').map(([text]) => text)
       .join('')).toBe('ゼ\n');
   });
 
   it('ends once, with the status, and still answers afterwards', async () => {
-    const {session, events} = watched(fakeProgram({onRead: () => 0}), '5\n6\n');
+    const {session, events} = watched(fakeProgram({onRead: () => 0}), '\n6');  // two lines
     await session.idle();
     await session.send('7');
     expect(events.ended.mock.calls).toEqual([[0]]);
@@ -77,6 +78,36 @@ describe('Session', () => {
     await session.idle();
     expect([events.refused.mock.calls.length, await exited]).toEqual([1, 2]);
     expect(session.transcript.length).toBeLessThan(2e6);
+  });
+
+  it('takes typed bytes up to what a link holds, and refuses a line that would pass it', async () => {
+    const {session} = watched(fakeProgram({capacity: kMostTypedBytes}),
+      `${'a'.repeat(kMostTypedBytes - 4)}\n`);
+    await expect(session.send('ゼ')).rejects.toThrow(RangeError);  // 3 bytes and its line end
+    await session.send('ab');
+    expect(session.typedLength()).toBe(kMostTypedBytes);
+    await expect(session.send('')).rejects.toThrow(RangeError);
+  });
+
+  it('once stopped, even before it began, ends its program\'s input and tells no more', async () => {
+    /** @type {unknown[]} what the program's last read and write gave it */
+    const seen = [];
+    let exited = Promise.resolve(0);
+    /** @type {import('../../web/src/program.js').CreateProgram} */
+    const program = async ({page}) => ({
+      start: () => (exited = page.read(64).then((chunk) => {
+        seen.push(chunk.length, page.write(1, new Uint8Array([0x41])));
+        return 1;
+      })),
+      _zepiro_cell_width: () => 1, _zepiro_page_break_line_ends: () => 25});
+    const early = watched(program);
+    early.session.stop();
+    const {session, events} = watched(program);
+    await session.idle();
+    session.stop();
+    await exited;
+    expect([early.events.started.mock.calls.length, seen, events.ended.mock.calls.length,
+      events.output.mock.calls.length]).toEqual([0, [0, false], 0, 0]);
   });
 
   it('ends a session whose transcript would pass its limit, naming the limit', async () => {
