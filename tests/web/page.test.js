@@ -28,8 +28,11 @@ afterEach(() => opened.splice(0).forEach((page) => page.session.stop()));
 
 describe('Page', () => {
   it('replays a link, shows it, and shares the same link', async () => {
+    const scrolled = vi.spyOn(window, 'scrollTo');
     const {parts, notice, zepiro} = open(link(77, 'a\rb\nc\n'));
     await zepiro.idle();
+    expect(scrolled).toHaveBeenCalled();  // to the newest text
+    scrolled.mockRestore();
     expect(location.hash).toBe('');
     expect([zepiro.seed, parts.seed.textContent, notice.hidden]).toEqual([77, '77', true]);
     expect(zepiro.transcript()).toBe('>a\rb\nc\n');
