@@ -23,14 +23,18 @@ it('spaces each character to the cells the program pads it by', async () => {
 it('follows the text: a line that grows, lines let go, a new screen', () => {
   const view = new ScreenView(document.createElement('div'), new ScreenText(2), () => 1);
   const shown = () => [...view.element.querySelectorAll('.line')].map((line) => line.textContent);
-  view.text.add('a\nb', 'output');
+  view.text.add('a', 'output');
   view.show();
-  view.text.add('c\n', 'output');
+  view.text.add('b\nc', 'output');
+  view.show();
+  view.text.add('d\n', 'output');
   expect(view.show()).toBe(false);
-  expect(shown()).toEqual(['a', 'bc', '']);
+  expect(shown()).toEqual(['ab', 'cd', '']);
   for (let i = 0; i < kMostScreenLines; ++i) {
     view.text.add(`${i}\n`, 'output');
   }
+  view.show();  // lets go of more lines than it showed
+  view.text.add('x\n', 'output');
   view.show();
   expect(shown()).toEqual(view.text.lines.map((runs) => runs.map((r) => r.text).join('')));
   view.text.add('\n\nd', 'output');
@@ -53,18 +57,20 @@ it('keeps lines in blocks, and changes only the lines that changed', () => {
 });
 
 it('measures characters in a font of known size, and sizes cells by the written rows', () => {
-  // A font whose every character advances 0.6 of its size.
+  // A font whose every code unit advances 0.6 of its size.
   vi.spyOn(HTMLElement.prototype, 'getBoundingClientRect').mockImplementation(
     /** @this {HTMLElement} */ function () {
-      return DOMRect.fromRect({width: 0.6 * parseFloat(this.parentElement?.style.fontSize ?? '')});
+      return DOMRect.fromRect({width: 0.6 * Number(this.textContent?.length) *
+        parseFloat(this.parentElement?.style.fontSize ?? '')});
     });
   const view = new ScreenView(document.createElement('div'), new ScreenText(2),
     (codePoint) => (codePoint < 0x80 ? 1 : 2));
-  view.text.add('abc  𠮷𠮷', 'output');
+  view.text.add('abc  ', 'output');
   view.text.add('  typed  long  ', 'typed');
+  view.text.add('𠮷𠮷', 'output');
   view.show();
   const line = /** @type {HTMLElement} */ (view.element.querySelector('.line'));
-  expect([line.style.letterSpacing, line.querySelector('span')?.outerHTML, view.widestRow,
+  expect([line.style.letterSpacing, line.querySelector('span[style]')?.outerHTML, view.widestRow,
     view.element.style.getPropertyValue('--cell')]).toEqual(
-    ['-0.1em', '<span style="letter-spacing: 0.4em;">𠮷𠮷</span>', 9, '4px']);
+    ['-0.1em', '<span style="letter-spacing: -0.2em;">𠮷𠮷</span>', 9, '4px']);
 });
