@@ -24,6 +24,7 @@ describe('Session', () => {
     expect(events.output.mock.calls.filter(([, kind]) => kind === 'typed'))
       .toEqual([['ab\n', 'typed'], ['ゼ\n', 'typed']]);
     await session.send('c\rd');
+    await session.idle();  // already idle: at once
     expect(session.transcript).toBe('>ab\nゼ\nc\rd\n');
     expect(new TextDecoder().decode(session.typedBytes())).toBe('ab\nゼ\nc\rd\n');
     expect(events.idle).toHaveBeenCalledTimes(2);
@@ -106,6 +107,7 @@ describe('Session', () => {
     await session.idle();
     session.stop();
     await exited;
+    await new Promise((resolve) => setTimeout(resolve));  // the session has seen it exit
     expect([early.events.started.mock.calls.length, seen, events.ended.mock.calls.length,
       events.output.mock.calls.length]).toEqual([0, [0, false], 0, 0]);
   });
@@ -115,6 +117,9 @@ describe('Session', () => {
     await session.send('abc');
     expect(events.limited.mock.calls).toEqual([['画面の記録の上限（4文字）']]);
     expect([session.ended, session.transcript]).toEqual([true, '>']);
+    const full = watched(fakeProgram(), '', {replayOutput: 0, transcript: 5});
+    await full.session.send('abc');
+    expect([full.session.ended, full.session.transcript]).toEqual([false, '>abc\n']);
   });
 
   it('lets typed lines write without limit once the replay is over', async () => {
@@ -125,6 +130,8 @@ describe('Session', () => {
     }}));
     await session.idle();
     await session.send('1');
-    expect(events.refused).not.toHaveBeenCalled();
+    const exact = watched(fakeProgram(), 'abc\n', {replayOutput: 5, transcript: kMostTranscript});
+    await exact.session.idle();
+    expect([events.refused.mock.calls, exact.events.refused.mock.calls]).toEqual([[], []]);
   });
 });
