@@ -18,7 +18,9 @@ it('sizes a screen by its tables, never by its prose', async () => {
   expect(await widestRow(['0', '1 1', 'ゼピロ', '0'])).toBe(61);
   expect(await widestRow(['0', '15 99', 'A B C D E F G H I J K L M N O', '2'])).toBe(45);
   expect(await widestRow(['1', '2 9', 'ゼピロ ミナ', ...Array(18).fill('10')])).toBe(49);
-  expect(rowCells('-'.repeat(36), () => 1)).toBe(36);
+  // A rule of dashes alone, or a gap of two blanks or more between words.
+  expect(['-'.repeat(36), 'a--', '-- a', 'a b', 'a   b'].map((line) => rowCells(line, () => 1)))
+    .toEqual([36, 0, 0, 0, 5]);
 });
 
 it('fits the widest row with a cell to spare, in whole 64ths of a pixel', () => {

@@ -4,6 +4,7 @@ import {Notice} from '../../web/src/notices.js';
 import {automationInterface} from '../../web/src/automation.js';
 import {describeSession} from '../../web/src/share_link.js';
 import {fakeProgram} from './fake_program.js';
+import {kMostReplayOutput} from '../../web/src/session.js';
 
 /** @type {Page[]} pages whose sessions a test leaves running */
 const opened = [];
@@ -27,8 +28,11 @@ afterEach(() => opened.splice(0).forEach((page) => page.session.stop()));
 
 describe('Page', () => {
   it('replays a link, shows it, and shares the same link', async () => {
+    const scrolled = vi.spyOn(window, 'scrollTo');
     const {parts, notice, zepiro} = open(link(77, 'a\rb\nc\n'));
     await zepiro.idle();
+    expect(scrolled).toHaveBeenCalled();  // to the newest text
+    scrolled.mockRestore();
     expect(location.hash).toBe('');
     expect([zepiro.seed, parts.seed.textContent, notice.hidden]).toEqual([77, '77', true]);
     expect(zepiro.transcript()).toBe('>a\rb\nc\n');
@@ -46,6 +50,7 @@ describe('Page', () => {
 
   it('offers the session kept on the device, and goes on with it when asked', async () => {
     const first = open();
+    expect(first.notice.hidden).toBe(true);  // nothing kept yet, nothing offered
     await first.zepiro.type('kept');
     const {notice, zepiro} = open();
     await zepiro.idle();
@@ -75,6 +80,16 @@ describe('Page', () => {
       expect([zepiro.ended, parts.line.disabled, notice.hidden]).toEqual([false, false, true]);
       expect(zepiro.seed).not.toBe(ended);
     }
+  });
+
+  it('refuses a link whose replay writes too much, and starts afresh', async () => {
+    const flood = new Uint8Array(kMostReplayOutput + 1).fill(0x41);
+    const {notice, zepiro} = open(link(5, 'a\n'), fakeProgram({onRead: (program) => {
+      program.write(1, flood);
+      return undefined;
+    }}));
+    await zepiro.idle();
+    expect([notice.textContent?.includes('リンクを読めません'), zepiro.transcript()]).toEqual([true, '>']);
   });
 
   it('settles the promises of a session it leaves for another', async () => {
@@ -107,6 +122,11 @@ describe('Page', () => {
     const same = open(link(first.zepiro.seed, 'kept\n'));
     await same.zepiro.idle();
     expect(same.notice.hidden).toBe(true);  // nothing else to offer
+    const seed = first.zepiro.seed;
+    for (const [other, typed] of /** @type {[number, string][]} */ (
+      [[(seed + 1) % 2 ** 32, 'kept\n'], [seed, 'kapt\n'], [seed, 'kept\n\n']])) {
+      expect(open(link(other, typed)).notice.textContent).toContain('前回のセッション');
+    }
     const {notice, zepiro} = open(link(5, 'a\n'));
     await zepiro.idle();
     expect([notice.textContent?.includes('前回のセッション'),

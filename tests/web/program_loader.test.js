@@ -1,12 +1,34 @@
-import {describe, expect, it} from 'vitest';
+import {afterEach, describe, expect, it, vi} from 'vitest';
 import {loadProgram} from '../../web/src/program_loader.js';
 
-// Loading that works is the browser tests' concern: every session there runs it.
+/** Starts loading into a head that leaves the script's loading to the test. */
+function load() {
+  const append = vi.spyOn(document.head, 'append').mockImplementation(() => {});
+  const create = loadProgram('zepiro.js');
+  const script = /** @type {HTMLScriptElement} */ (append.mock.calls[0][0]);
+  const options = /** @type {Parameters<typeof create>[0]} */ (/** @type {unknown} */ ({}));
+  return {instance: () => create(options), script, options};
+}
+
+afterEach(() => {
+  vi.unstubAllGlobals();
+  vi.restoreAllMocks();
+});
+
 describe('loadProgram', () => {
+  it('makes each instance, asked for early or late, once the script has run', async () => {
+    const {instance, script, options} = load();
+    const made = vi.fn(async (/** @type {unknown} */ given) => ({given}));
+    const early = instance();
+    vi.stubGlobal('createZepiro', made);
+    expect([script.src.endsWith('/zepiro.js'), made.mock.calls.length]).toEqual([true, 0]);
+    script.dispatchEvent(new Event('load'));
+    expect([await early, await instance()]).toEqual([{given: options}, {given: options}]);
+  });
+
   it('fails each instance if the script does not load, so a session ends', async () => {
-    const create = loadProgram('zepiro.js');
-    document.head.lastElementChild?.dispatchEvent(new Event('error'));
-    const options = /** @type {Parameters<typeof create>[0]} */ (/** @type {unknown} */ ({}));
-    await expect(create(options)).rejects.toThrow('zepiro.js did not load');
+    const {instance, script} = load();
+    script.dispatchEvent(new Event('error'));
+    await expect(instance()).rejects.toThrow('zepiro.js did not load');
   });
 });

@@ -1,6 +1,7 @@
 import {describe, expect, it, vi} from 'vitest';
 import {Session, kMostReplayOutput, kMostTranscript} from '../../web/src/session.js';
 import {fakeProgram} from './fake_program.js';
+import {kMostTypedBytes} from '../../web/src/share_link.js';
 import {createProgram} from './program_harness.js';
 
 /**
@@ -23,6 +24,7 @@ describe('Session', () => {
     expect(events.output.mock.calls.filter(([, kind]) => kind === 'typed'))
       .toEqual([['ab\n', 'typed'], ['ゼ\n', 'typed']]);
     await session.send('c\rd');
+    await session.idle();  // already idle: at once
     expect(session.transcript).toBe('>ab\nゼ\nc\rd\n');
     expect(new TextDecoder().decode(session.typedBytes())).toBe('ab\nゼ\nc\rd\n');
     expect(events.idle).toHaveBeenCalledTimes(2);
@@ -35,13 +37,13 @@ describe('Session', () => {
       return undefined;
     }}), 'ゼ\n');
     await session.idle();
-    expect(session.transcript).toBe('>');
+    expect([session.transcript, events.output.mock.calls[0]]).toEqual(['>', ['>', 'output']]);
     expect(events.output.mock.calls.filter(([, kind]) => kind === 'error').map(([text]) => text)
       .join('')).toBe('ゼ\n');
   });
 
   it('ends once, with the status, and still answers afterwards', async () => {
-    const {session, events} = watched(fakeProgram({onRead: () => 0}), '5\n6\n');
+    const {session, events} = watched(fakeProgram({onRead: () => 0}), '\n6');  // two lines
     await session.idle();
     await session.send('7');
     expect(events.ended.mock.calls).toEqual([[0]]);
@@ -79,11 +81,45 @@ describe('Session', () => {
     expect(session.transcript.length).toBeLessThan(2e6);
   });
 
+  it('takes typed bytes up to what a link holds, and refuses a line that would pass it', async () => {
+    const {session} = watched(fakeProgram({capacity: kMostTypedBytes}),
+      `${'a'.repeat(kMostTypedBytes - 4)}\n`);
+    await expect(session.send('ゼ')).rejects.toThrow(RangeError);  // 3 bytes and its line end
+    await session.send('ab');
+    expect(session.typedLength()).toBe(kMostTypedBytes);
+    await expect(session.send('')).rejects.toThrow(RangeError);
+  });
+
+  it('once stopped, even before it began, ends its program\'s input and tells no more', async () => {
+    /** @type {unknown[]} what the program's last read and write gave it */
+    const seen = [];
+    let exited = Promise.resolve(0);
+    /** @type {import('../../web/src/program.js').CreateProgram} */
+    const program = async ({page}) => ({
+      start: () => (exited = page.read(64).then((chunk) => {
+        seen.push(chunk.length, page.write(1, new Uint8Array([0x41])));
+        return 1;
+      })),
+      _zepiro_cell_width: () => 1, _zepiro_page_break_line_ends: () => 25});
+    const early = watched(program);
+    early.session.stop();
+    const {session, events} = watched(program);
+    await session.idle();
+    session.stop();
+    await exited;
+    await new Promise((resolve) => setTimeout(resolve));  // the session has seen it exit
+    expect([early.events.started.mock.calls.length, seen, events.ended.mock.calls.length,
+      events.output.mock.calls.length]).toEqual([0, [0, false], 0, 0]);
+  });
+
   it('ends a session whose transcript would pass its limit, naming the limit', async () => {
     const {session, events} = watched(fakeProgram(), '', {replayOutput: 0, transcript: 4});
     await session.send('abc');
     expect(events.limited.mock.calls).toEqual([['画面の記録の上限（4文字）']]);
     expect([session.ended, session.transcript]).toEqual([true, '>']);
+    const full = watched(fakeProgram(), '', {replayOutput: 0, transcript: 5});
+    await full.session.send('abc');
+    expect([full.session.ended, full.session.transcript]).toEqual([false, '>abc\n']);
   });
 
   it('lets typed lines write without limit once the replay is over', async () => {
@@ -94,6 +130,8 @@ describe('Session', () => {
     }}));
     await session.idle();
     await session.send('1');
-    expect(events.refused).not.toHaveBeenCalled();
+    const exact = watched(fakeProgram(), 'abc\n', {replayOutput: 5, transcript: kMostTranscript});
+    await exact.session.idle();
+    expect([events.refused.mock.calls, exact.events.refused.mock.calls]).toEqual([[], []]);
   });
 });

@@ -10,6 +10,7 @@ describe('share links', () => {
     const awkward = Uint8Array.of(0xfb, 0xff, 0xbf, 0xfb);  // "+" and "/" in plain base64
     expect(toBase64Url(awkward)).toBe('-_-_-w');
     expect(fromBase64Url('-_-_-w')).toEqual(awkward);
+    expect(['AAAAA', '!AAA', 'AAA!'].map(fromBase64Url)).toEqual([null, null, null]);
     const typed = bytes('\ufeff0\r\n3 2\nゼピロ　ミナ ｱｲｳ\n2\n');
     expect(readSession(describeSession(4242, typed))).toEqual({seed: 4242, typed});
     expect(readSession('seed=0&typed=')).toEqual({seed: 0, typed: new Uint8Array(0)});
@@ -19,7 +20,8 @@ describe('share links', () => {
     const typed = (/** @type {string} */ text) => `seed=1&typed=${toBase64Url(bytes(text))}`;
     for (const description of [
       'seed=01&typed=', 'seed=-1&typed=', 'seed=1&typed=MQo=', 'seed=1&typed=MQ+K',
-      'seed=1&typed=MQo&x=1', 'typed=MQo&seed=1', 'seed=1&typed=MQp',  // not the form written
+      'seed=1&typed=MQo&x=1', 'typed=MQo&seed=1', 'seed=1&typed=MQp', 'xseed=1&typed=',
+      'seed=1&typed=AAAAA',  // not the form written
       typed('1'), `seed=1&typed=${toBase64Url(Uint8Array.of(0xff, 0x0a))}`,  // no line end, no UTF-8
       typed('1\n'.repeat(kMostTypedBytes / 2 + 1)),
     ]) {

@@ -1,0 +1,83 @@
+import {afterEach, describe, expect, it, vi} from 'vitest';
+import {keepOffline} from '../../web/src/offline.js';
+import {Notice} from '../../web/src/notices.js';
+
+/**
+ * Keeps a page offline at `protocol`, with a stand-in for the browser's
+ * service workers (none if `workers` is false) whose registering fails.
+ */
+function keep({protocol = 'https:', secure = true, workers = true, updating = false,
+  readyState = 'complete'} = {}) {
+  vi.stubGlobal('location', {protocol, reload: vi.fn()});
+  vi.stubGlobal('isSecureContext', secure);
+  const container = Object.assign(new EventTarget(), {controller: updating ? {} : null,
+    register: vi.fn(() => Promise.reject(new Error('refused')))});
+  vi.stubGlobal('navigator', workers ? {serviceWorker: container} : {});
+  vi.spyOn(document, 'readyState', 'get').mockReturnValue(
+    /** @type {DocumentReadyState} */ (readyState));
+  document.head.replaceChildren();
+  const notice = new Notice(document.createElement('p'));
+  notice.hide();
+  keepOffline(notice);
+  const manifest = document.head.querySelector('link[rel="manifest"]');
+  return {container, notice, manifest: manifest?.getAttribute('href'),
+    registered: container.register.mock.calls};
+}
+
+const update = '新しい版に更新しました。次に開くときから使われます。 今すぐ読み込み直す';
+const settled = () => new Promise((resolve) => setTimeout(resolve));
+
+afterEach(() => {
+  vi.unstubAllGlobals();
+  vi.restoreAllMocks();
+});
+
+describe('keepOffline', () => {
+  it('links the manifest over http(s), and registers the worker where it may', () => {
+    for (const [page, manifest, registered] of /** @type {[object, unknown, unknown[]][]} */ ([
+      [{protocol: 'file:'}, undefined, []],
+      [{protocol: 'http:', secure: false}, 'manifest.webmanifest', []],
+      [{workers: false}, 'manifest.webmanifest', []],
+      [{protocol: 'http:'}, 'manifest.webmanifest', [['service_worker.js']]],
+      [{}, 'manifest.webmanifest', [['service_worker.js']]]])) {
+      const kept = keep(page);
+      expect([kept.manifest, kept.registered], JSON.stringify(page)).toEqual([manifest, registered]);
+    }
+  });
+
+  it('registers the worker only once the page has loaded', () => {
+    const {registered} = keep({readyState: 'loading'});
+    expect(registered).toHaveLength(0);
+    window.dispatchEvent(new Event('load'));
+    expect(registered).toHaveLength(1);
+  });
+
+  it('says a new build took over, not a first worker, and offers to reload', () => {
+    const first = keep();
+    first.container.dispatchEvent(new Event('controllerchange'));
+    expect(first.notice.element.hidden).toBe(true);
+    const {container, notice} = keep({updating: true});
+    container.dispatchEvent(new Event('controllerchange'));
+    expect(notice.element.textContent).toBe(update);
+    notice.element.querySelector('button')?.click();
+    expect(location.reload).toHaveBeenCalledOnce();
+  });
+
+  it('waits until the notice line offers nothing, then says it once', async () => {
+    for (const answer of [(/** @type {Notice} */ notice) => notice.hide(),
+      (/** @type {Notice} */ notice) => notice.say('終了しました。')]) {
+      const {container, notice} = keep({updating: true});
+      notice.say('前回のセッション', {label: '続きから', run() {}});
+      container.dispatchEvent(new Event('controllerchange'));
+      notice.say('前回のセッション', {label: '続きから', run() {}});  // changed, still an offer
+      await settled();
+      expect(notice.element.textContent).toContain('前回のセッション');
+      answer(notice);
+      await settled();
+      expect([notice.element.hidden, notice.element.textContent]).toEqual([false, update]);
+      notice.hide();
+      await settled();
+      expect(notice.element.hidden).toBe(true);
+    }
+  });
+});
