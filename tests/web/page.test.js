@@ -4,7 +4,6 @@ import {Notice} from '../../web/src/notices.js';
 import {automationInterface} from '../../web/src/automation.js';
 import {describeSession} from '../../web/src/share_link.js';
 import {fakeProgram} from './fake_program.js';
-import {kMostReplayOutput} from '../../web/src/session.js';
 
 /** @type {Page[]} pages whose sessions a test leaves running */
 const opened = [];
@@ -80,16 +79,6 @@ describe('Page', () => {
       expect([zepiro.ended, parts.line.disabled, notice.hidden]).toEqual([false, false, true]);
       expect(zepiro.seed).not.toBe(ended);
     }
-  });
-
-  it('refuses a link whose replay writes too much, and starts afresh', async () => {
-    const flood = new Uint8Array(kMostReplayOutput + 1).fill(0x41);
-    const {notice, zepiro} = open(link(5, 'a\n'), fakeProgram({onRead: (program) => {
-      program.write(1, flood);
-      return undefined;
-    }}));
-    await zepiro.idle();
-    expect([notice.textContent?.includes('リンクを読めません'), zepiro.transcript()]).toEqual([true, '>']);
   });
 
   it('settles the promises of a session it leaves for another', async () => {
