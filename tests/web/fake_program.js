@@ -1,6 +1,6 @@
 // A stand-in for the program: it writes a prompt, then echoes every chunk it
 // reads, as fast as a test needs and with the ends a test chooses. Like the
-// program, it ends when its input does.
+// program, it ends when its input does. Or it runs what a test gives it.
 
 /** @typedef {import('../../web/src/program.js').CreateProgram} CreateProgram */
 /** @typedef {import('../../web/src/program.js').ProgramPage} ProgramPage */
@@ -10,14 +10,18 @@
  * @param {number} [behaviour.capacity]  the most bytes one read asks for
  * @param {(page: ProgramPage, chunk: Uint8Array) => number | undefined} [behaviour.onRead]
  *   what it does with a chunk read; a number ends it with that status
+ * @param {(page: ProgramPage) => Promise<number>} [behaviour.run]  all it does instead
  * @returns {CreateProgram}
  */
 export function fakeProgram({capacity = 64, onRead = (page, chunk) => {
   page.write(1, chunk);
   return undefined;
-}} = {}) {
+}, run = undefined} = {}) {
   return async ({page}) => ({
     async start() {
+      if (run) {
+        return run(page);
+      }
       page.write(1, new TextEncoder().encode('>'));
       for (;;) {
         const chunk = await page.read(capacity);

@@ -47,20 +47,6 @@ describe('Page', () => {
     expect(zepiro.transcript()).toBe('>');
   });
 
-  it('offers the session kept on the device, and goes on with it when asked', async () => {
-    const first = open();
-    expect(first.notice.hidden).toBe(true);  // nothing kept yet, nothing offered
-    await first.zepiro.type('kept');
-    const {notice, zepiro} = open();
-    await zepiro.idle();
-    expect(notice.textContent).toContain('前回のセッション');
-    expect(notice.textContent).not.toContain('シード');  // the header shows the one seed
-    notice.querySelector('button')?.click();
-    await zepiro.idle();
-    expect([zepiro.seed, zepiro.transcript(), notice.hidden]).toEqual(
-      [first.zepiro.seed, '>kept\n', true]);
-  });
-
   it('says how the program ended, stops the input line, and starts anew when asked', async () => {
     /** @param {() => number} end  what the program does on reading "x" */
     const program = (end) =>
@@ -82,8 +68,7 @@ describe('Page', () => {
   });
 
   it('settles the promises of a session it leaves for another', async () => {
-    const {page, zepiro} = open('', async () => ({start: () => new Promise(() => {}),
-      _zepiro_cell_width: () => 1, _zepiro_page_break_line_ends: () => 25}));
+    const {page, zepiro} = open('', fakeProgram({run: () => new Promise(() => {})}));
     const waiting = [zepiro.idle(), zepiro.type('1')];
     page.startNew();
     await Promise.all(waiting);
@@ -104,8 +89,9 @@ describe('Page', () => {
     vi.unstubAllGlobals();
   });
 
-  it('keeps the session on the device while a link is only replayed, and offers it', async () => {
+  it('offers the session kept on the device, even while a link is replayed', async () => {
     const first = open();
+    expect(first.notice.hidden).toBe(true);  // nothing kept yet, nothing offered
     await first.zepiro.type('kept');
     const kept = localStorage.getItem('zepiro.session');
     const same = open(link(first.zepiro.seed, 'kept\n'));
@@ -120,8 +106,14 @@ describe('Page', () => {
     await zepiro.idle();
     expect([notice.textContent?.includes('前回のセッション'),
       localStorage.getItem('zepiro.session')]).toEqual([true, kept]);
-    await zepiro.type('b');
-    expect(localStorage.getItem('zepiro.session')).toBe(link(5, 'a\nb\n').slice(1));
+    await zepiro.type('b');  // the link's session is now the one kept, and goes on when asked
+    const again = open();
+    await again.zepiro.idle();
+    expect(again.notice.textContent).not.toContain('シード');  // the header shows the one seed
+    again.notice.querySelector('button')?.click();
+    await again.zepiro.idle();
+    expect([again.zepiro.seed, again.zepiro.transcript(), again.notice.hidden])
+      .toEqual([5, '>a\nb\n', true]);
     localStorage.setItem('zepiro.session', 'seed=1&typed=!!');
     expect([open(link(5, 'a\n')).notice.textContent, localStorage.length]).toEqual(
       ['この端末に保存されていたセッションは読めなかったため、削除しました。', 0]);

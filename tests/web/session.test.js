@@ -1,8 +1,7 @@
 import {describe, expect, it, vi} from 'vitest';
-import {Session, kMostReplayOutput, kMostTranscript} from '../../web/src/session.js';
+import {Session, kMostReplayOutput} from '../../web/src/session.js';
 import {fakeProgram} from './fake_program.js';
 import {kMostTypedBytes} from '../../web/src/share_link.js';
-import {createProgram} from './program_harness.js';
 
 /**
  * @param {import('../../web/src/program.js').CreateProgram} program
@@ -66,21 +65,6 @@ describe('Session', () => {
     expect(events.ended).not.toHaveBeenCalled();
   });
 
-  it('stops the program of a refused replay at once, in the middle of a line', async () => {
-    let exited = Promise.resolve(0);
-    /** @type {import('../../web/src/program.js').CreateProgram} */
-    const program = async (options) => {
-      const instance = await createProgram(options);
-      return {...instance, start: (args) => (exited = instance.start(args))};
-    };
-    const names = Array.from({length: 15}, (_, i) => `P${i}`).join(' ');
-    const {session, events} = watched(program, `0\n15 99\n${names}\n2\n${'0 '.repeat(30000)}\n`,
-      {replayOutput: 1e6, transcript: kMostTranscript});
-    await session.idle();
-    expect([events.refused.mock.calls.length, await exited]).toEqual([1, 2]);
-    expect(session.transcript.length).toBeLessThan(2e6);
-  });
-
   it('takes typed bytes up to what a link holds, and refuses a line that would pass it', async () => {
     const {session} = watched(fakeProgram({capacity: kMostTypedBytes}),
       `${'a'.repeat(kMostTypedBytes - 4)}\n`);
@@ -94,13 +78,10 @@ describe('Session', () => {
     /** @type {unknown[]} what the program's last read and write gave it */
     const seen = [];
     let exited = Promise.resolve(0);
-    /** @type {import('../../web/src/program.js').CreateProgram} */
-    const program = async ({page}) => ({
-      start: () => (exited = page.read(64).then((chunk) => {
-        seen.push(chunk.length, page.write(1, new Uint8Array([0x41])));
-        return 1;
-      })),
-      _zepiro_cell_width: () => 1, _zepiro_page_break_line_ends: () => 25});
+    const program = fakeProgram({run: (page) => (exited = page.read(64).then((chunk) => {
+      seen.push(chunk.length, page.write(1, new Uint8Array([0x41])));
+      return 1;
+    }))});
     const early = watched(program);
     early.session.stop();
     const {session, events} = watched(program);
@@ -112,26 +93,15 @@ describe('Session', () => {
       events.output.mock.calls.length]).toEqual([0, [0, false], 0, 0]);
   });
 
-  it('ends a session whose transcript would pass its limit, naming the limit', async () => {
+  it('holds the transcript to its limit, and the replay\'s output alone to its own', async () => {
     const {session, events} = watched(fakeProgram(), '', {replayOutput: 0, transcript: 4});
     await session.send('abc');
     expect(events.limited.mock.calls).toEqual([['画面の記録の上限（4文字）']]);
     expect([session.ended, session.transcript]).toEqual([true, '>']);
-    const full = watched(fakeProgram(), '', {replayOutput: 0, transcript: 5});
-    await full.session.send('abc');
-    expect([full.session.ended, full.session.transcript]).toEqual([false, '>abc\n']);
-  });
-
-  it('lets typed lines write without limit once the replay is over', async () => {
-    const flood = new Uint8Array(kMostReplayOutput + 1).fill(0x41);
-    const {session, events} = watched(fakeProgram({onRead: (page) => {
-      page.write(1, flood);
-      return undefined;
-    }}));
-    await session.idle();
-    await session.send('1');
-    const exact = watched(fakeProgram(), 'abc\n', {replayOutput: 5, transcript: kMostTranscript});
-    await exact.session.idle();
-    expect([events.refused.mock.calls, exact.events.refused.mock.calls]).toEqual([[], []]);
+    const full = watched(fakeProgram(), 'abc\n', {replayOutput: 5, transcript: 8});
+    await full.session.idle();
+    await full.session.send('de');
+    expect([full.session.ended, full.session.transcript, full.events.refused.mock.calls])
+      .toEqual([false, '>abc\nde\n', []]);
   });
 });
