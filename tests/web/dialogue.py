@@ -42,16 +42,13 @@ class Dialogue:
                 self.assertEqual(shown, linux(seed, lines))
 
 
-class SeleniumDialogue(Dialogue):
-    """The sessions in the driver that the class's browser() starts."""
+class Browser:
+    """The page in the driver that the class's browser() starts."""
 
     @classmethod
     def setUpClass(cls):
         cls.driver = cls.browser()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.driver.quit()
+        cls.addClassCleanup(cls.driver.quit)
 
     def open(self, url, driver=None):
         """Loads the page anew, as a link opened in a new tab does."""
@@ -64,5 +61,7 @@ class SeleniumDialogue(Dialogue):
         self.open(f"{PAGE}#seed={seed}&typed=")
         return self.driver.execute_async_script(TYPE_ALL, lines)
 
+
+class SeleniumDialogue(Dialogue, Browser):
     def sessions(self, every):
         return [self.session(seed, lines) for _, seed, lines in every]

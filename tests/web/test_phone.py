@@ -3,7 +3,8 @@
 import unittest
 
 from selenium.webdriver.support.wait import WebDriverWait
-from test_page import NAMES, PAGE, TYPE_ALL, browser
+from dialogue import TYPE_ALL, Browser
+from test_page import NAMES, browser
 
 PHONE = {"width": 360, "height": 640, "deviceScaleFactor": 2, "mobile": True}
 BIG_DRAW = ["0", "15 99", NAMES, "2"]
@@ -39,20 +40,12 @@ URL.createObjectURL = (blob) => void createImageBitmap(blob).then((picture) => {
 document.getElementById('picture').click();"""
 
 
-class Phone(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.driver = browser()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.driver.quit()
+class Phone(Browser, unittest.TestCase):
+    browser = staticmethod(browser)
 
     def session(self, lines, metrics=PHONE):
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", metrics)
-        self.driver.get("about:blank")
-        self.driver.get(f"{PAGE}#seed=1&typed=")
-        return self.driver.execute_async_script(TYPE_ALL, lines)
+        return super().session(1, lines)
 
     def test_each_screen_is_legible_its_rows_whole_and_columns_lined_up(self):
         for lines, row, column, smallest in (
