@@ -79,13 +79,14 @@ describe('Page', () => {
     const {notice, zepiro} = open();
     expect([notice.textContent, localStorage.length]).toEqual(
       ['この端末に保存されていたセッションは読めなかったため、削除しました。', 0]);
-    // A full storage: happy-dom's localStorage takes a property set on it as an item.
-    const full = () => {
-      throw new DOMException('full', 'QuotaExceededError');
+    // Storage off: happy-dom's localStorage takes a property set on it as an item.
+    const off = () => {
+      throw new DOMException('off', 'SecurityError');
     };
-    vi.stubGlobal('localStorage', {getItem: () => null, setItem: full, removeItem() {}});
+    vi.stubGlobal('localStorage', {getItem: off, setItem: off, removeItem: off});
     await zepiro.type('1');
-    expect(notice.textContent).toContain('保存できませんでした');
+    expect([notice.textContent?.includes('保存できませんでした'), open().notice.hidden])
+      .toEqual([true, true]);  // nor anything offered
     vi.unstubAllGlobals();
   });
 

@@ -31,7 +31,7 @@ async function sizeOf(/** @type {Blob | null} */ png) {
 
 afterEach(() => vi.restoreAllMocks());
 
-it('draws runs of characters that fill their cells at once, any other alone', async () => {
+it('draws runs that fill their cells at once, any other alone, many lines smaller', async () => {
   expect(await pictureOf(['a'], 'mono', cellWidth)).toBeNull();  // a browser without canvas
   const {drawn, context} = drawOnStandIn();
   expect(await sizeOf(await pictureOf(['ab', 'アxa'], 'mono', cellWidth))).toEqual([96, 90]);
@@ -39,10 +39,7 @@ it('draws runs of characters that fill their cells at once, any other alone', as
     ['#000', '24px mono', 'ア', 12, 60], ['#000', '24px mono', 'x', 36, 60],
     ['#000', '24px mono', 'a', 48, 60]]);
   expect([context.textBaseline, context.fontKerning]).toEqual(['middle', 'none']);
-});
-
-it('draws many lines in narrower cells, down to a legible least, then refuses', async () => {
-  drawOnStandIn();
+  // Many lines in narrower cells, down to a legible least, then none.
   for (const [lines, size] of /** @type {[number, number[] | null][]} */ (
     [[1300, [45, 29923]], [3199, [20, 32000]], [3200, null]])) {
     expect(await sizeOf(await pictureOf(Array(lines).fill('a'), 'mono', cellWidth))).toEqual(size);

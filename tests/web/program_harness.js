@@ -17,10 +17,6 @@ const programPath = process.env.ZEPIRO_PROGRAM ??
 export const createProgram = /** @type {CreateProgram} */ (
   new Function(`${readFileSync(programPath, 'utf8')}\nreturn createZepiro;`)());
 
-/** Events that do nothing, for a session watched only through its fields. */
-export const quietEvents =
-  {started() {}, output() {}, idle() {}, ended() {}, refused() {}, limited() {}};
-
 /**
  * Runs the program with `lines` typed, each with its line end; resolves once
  * it waits for more or has ended.
@@ -33,9 +29,8 @@ export async function run(seed, lines, output = () => {}) {
   let rules = null;
   const typed = new TextEncoder().encode(lines.map((line) => `${line}\n`).join(''));
   const session = new Session(seed, typed, {
-    ...quietEvents,
     started: (given) => { rules = given; },
-    output,
+    output, idle() {}, ended() {}, refused() {}, limited() {},
   }, createProgram);
   await session.idle();
   return {session, rules: /** @type {ProgramRules} */ (/** @type {unknown} */ (rules))};

@@ -1,4 +1,4 @@
-import {beforeEach, expect, it, vi} from 'vitest';
+import {beforeEach, expect, it} from 'vitest';
 import {remember, remembered} from '../../web/src/storage.js';
 
 const session = (/** @type {string} */ typed, ended = false, status = /** @type {?number} */ (0)) =>
@@ -17,13 +17,4 @@ it('keeps an unfinished session, and lets it go only once the program ends it', 
   remember(session('0\n2 1\n5\n', true));
   expect(remembered()).toBeNull();
   expect(localStorage.length).toBe(0);
-});
-
-it('keeps nothing, and finds nothing, where storage is off', () => {
-  const off = () => {
-    throw new DOMException('off', 'SecurityError');
-  };
-  vi.stubGlobal('localStorage', {getItem: off, setItem: off, removeItem: off});
-  expect([remember(session('1\n')), remembered()]).toEqual([false, null]);
-  vi.unstubAllGlobals();
 });
