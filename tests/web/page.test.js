@@ -26,7 +26,7 @@ beforeEach(() => localStorage.clear());
 afterEach(() => opened.splice(0).forEach((page) => page.session.stop()));
 
 describe('Page', () => {
-  it('replays a link, shows it, and shares the same link', async () => {
+  it('replays a link, shows it, and shares the same link; refuses a broken one', async () => {
     const scrolled = vi.spyOn(window, 'scrollTo');
     const {parts, notice, zepiro} = open(link(77, 'a\rb\nc\n'));
     await zepiro.idle();
@@ -38,13 +38,10 @@ describe('Page', () => {
     expect([...parts.screen.querySelectorAll('.line')].map((line) => line.textContent))
       .toEqual(['>a\rb', 'a\rb', 'c', 'c', '']);
     expect(zepiro.shareLink()).toBe(`${location.origin}/index.html${link(77, 'a\rb\nc\n')}`);
-  });
-
-  it('refuses a broken link with a notice, and starts afresh', async () => {
-    const {notice, zepiro} = open('#seed=1&typed=!');
-    await zepiro.idle();
-    expect(notice.textContent).toContain('リンクを読めません');
-    expect(zepiro.transcript()).toBe('>');
+    const broken = open('#seed=1&typed=!');
+    await broken.zepiro.idle();
+    expect([broken.notice.textContent?.includes('リンクを読めません'), broken.zepiro.transcript()])
+      .toEqual([true, '>']);  // refused, and started afresh
   });
 
   it('says how the program ended, stops the input line, and starts anew when asked', async () => {
@@ -110,7 +107,8 @@ describe('Page', () => {
     await zepiro.type('b');  // the link's session is now the one kept, and goes on when asked
     const again = open();
     await again.zepiro.idle();
-    expect(again.notice.textContent).not.toContain('シード');  // the header shows the one seed
+    expect([again.notice.textContent?.includes('前回のセッション'),
+      again.notice.textContent?.includes('シード')]).toEqual([true, false]);  // the header shows it
     again.notice.querySelector('button')?.click();
     await again.zepiro.idle();
     expect([again.zepiro.seed, again.zepiro.transcript(), again.notice.hidden])
