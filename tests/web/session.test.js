@@ -1,7 +1,7 @@
 import {describe, expect, it, vi} from 'vitest';
 import {Session, kMostReplayOutput} from '../../web/src/session.js';
 import {fakeProgram} from './fake_program.js';
-import {kMostTypedBytes} from '../../web/src/share_link.js';
+import {kMostTypedBytes} from '../../web/src/session_description.js';
 
 /**
  * @param {import('../../web/src/program.js').CreateProgram} program

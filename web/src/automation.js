@@ -1,6 +1,6 @@
 // window.zepiro: the page's documented interface for scripts and tests.
 
-/** @typedef {import('./page.js').Page} Page */
+/** @typedef {import('./session_host.js').Page} Page */
 
 /**
  * The interface over the page's current session.

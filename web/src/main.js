@@ -1,13 +1,13 @@
 // The page's entry: finds its parts, wires the buttons and the input line,
 // and opens a link's session, or a fresh one with the kept one offered.
 
-import {Page} from './page.js';
+import {Page} from './session_host.js';
 import {Notice} from './notices.js';
-import {copyText, saveFile} from './clipboard.js';
+import {copyText, saveFile} from './hand_out.js';
 import {lastResult} from './results.js';
 import {pictureOf} from './picture.js';
 import {automationInterface} from './automation.js';
-import {kMostTypedBytes} from './share_link.js';
+import {kMostTypedBytes} from './session_description.js';
 import {loadProgram} from './program_loader.js';
 import {keepOffline} from './offline.js';
 

@@ -6,7 +6,7 @@
 // with its text, and only a run whose kind or spacing differs from the line's
 // is an element of its own. Lines are grouped in blocks.
 
-import {fitCells, rowCells} from './layout.js';
+import {fitCells, rowCells} from './cells.js';
 
 /** @typedef {import('./screen_text.js').ScreenText} ScreenText */
 /** @typedef {import('./screen_text.js').Run} Run */
@@ -35,7 +35,7 @@ export class ScreenView {
     // The lines shown, counted from the top of the screen, those let go included.
     this.firstShown = 0;
     this.shownEnd = 0;
-    // The cells of the screen's widest row (layout.js).
+    // The cells of the screen's widest row (cells.js).
     this.widestRow = 0;
     // Each character's letter spacing, in ems: those of the basic plane by
     // code unit (NaN until measured), the others by their text.

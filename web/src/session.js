@@ -2,7 +2,7 @@
 // the lines typed into it, and everything it wrote.
 
 import {kStandardOutput, rulesOf} from './program.js';
-import {kMostTypedBytes} from './share_link.js';
+import {kMostTypedBytes} from './session_description.js';
 
 /** @typedef {import('./program.js').CreateProgram} CreateProgram */
 /** @typedef {import('./program.js').ProgramRules} ProgramRules */

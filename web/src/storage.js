@@ -1,9 +1,9 @@
 // The last unfinished session, kept on the device so that the page can offer
 // to go on with it when opened again.
 
-import {describeSession, readSession} from './share_link.js';
+import {describeSession, readSession} from './session_description.js';
 
-/** @typedef {import('./share_link.js').SessionDescription} SessionDescription */
+/** @typedef {import('./session_description.js').SessionDescription} SessionDescription */
 
 const kStorageKey = 'zepiro.session';
 

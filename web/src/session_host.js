@@ -5,9 +5,9 @@
 import {Session, kMostReplayOutput, kMostTranscript} from './session.js';
 import {ScreenText} from './screen_text.js';
 import {ScreenView} from './screen_view.js';
-import {describeSession, readSession} from './share_link.js';
+import {describeSession, readSession} from './session_description.js';
 import {remember, remembered} from './storage.js';
-import {scrollToNewest} from './layout.js';
+import {scrollToNewest} from './cells.js';
 
 /** @typedef {import('./program.js').CreateProgram} CreateProgram */
 /** @typedef {import('./notices.js').Notice} Notice */

@@ -1,6 +1,6 @@
 import {describe, expect, it} from 'vitest';
 import {describeSession, fromBase64Url, kLargestSeed, kMostTypedBytes, readSession, toBase64Url}
-  from '../../web/src/share_link.js';
+  from '../../web/src/session_description.js';
 import {run} from './program_harness.js';
 
 const bytes = (/** @type {string} */ text) => new TextEncoder().encode(text);

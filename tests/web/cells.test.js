@@ -1,5 +1,5 @@
 import {expect, it} from 'vitest';
-import {cellFor, rowCells} from '../../web/src/layout.js';
+import {cellFor, rowCells} from '../../web/src/cells.js';
 import {ScreenText} from '../../web/src/screen_text.js';
 import {run} from './program_harness.js';
 

@@ -1,5 +1,5 @@
 import {afterEach, expect, it, vi} from 'vitest';
-import {copyText} from '../../web/src/clipboard.js';
+import {copyText} from '../../web/src/hand_out.js';
 
 afterEach(() => vi.restoreAllMocks());
 

@@ -1,8 +1,8 @@
 import {afterEach, beforeEach, describe, expect, it, vi} from 'vitest';
-import {Page} from '../../web/src/page.js';
+import {Page} from '../../web/src/session_host.js';
 import {Notice} from '../../web/src/notices.js';
 import {automationInterface} from '../../web/src/automation.js';
-import {describeSession} from '../../web/src/share_link.js';
+import {describeSession} from '../../web/src/session_description.js';
 import {fakeProgram} from './fake_program.js';
 
 /** @type {Page[]} pages whose sessions a test leaves running */
