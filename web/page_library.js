@@ -1,13 +1,13 @@
 // The page's side of the program's console, linked in by Emscripten
 // (--js-library); src/console/web/page_web.h declares these functions to the C++
-// code. `Module.page` is the page that started this instance (session.js):
-// it hands out typed bytes and shows written ones.
+// code. `Module.terminal` is the terminal the page gave this instance
+// (session.js): it hands out typed bytes and shows written ones.
 
 mergeInto(LibraryManager.library, {
   // Waits (Asyncify) for typed bytes; at most `capacity` of them are copied.
   zepiro_page_read: function (bytes, capacity) {
     return Asyncify.handleAsync(function () {
-      return Module['page'].read(capacity).then(function (chunk) {
+      return Module['terminal'].read(capacity).then(function (chunk) {
         HEAPU8.set(chunk, bytes);
         return chunk.length;
       });
@@ -16,7 +16,7 @@ mergeInto(LibraryManager.library, {
 
   // -1 once the page takes no more: the program's output then fails.
   zepiro_page_write: function (stream, bytes, count) {
-    return Module['page'].write(stream, HEAPU8.slice(bytes, bytes + count)) === false ? -1 : count;
+    return Module['terminal'].write(stream, HEAPU8.slice(bytes, bytes + count)) === false ? -1 : count;
   },
 
   // The table itself is made when a name is first checked, not at start.

@@ -3,32 +3,32 @@
 // program, it ends when its input does. Or it runs what a test gives it.
 
 /** @typedef {import('../../web/src/program.js').CreateProgram} CreateProgram */
-/** @typedef {import('../../web/src/program.js').ProgramPage} ProgramPage */
+/** @typedef {import('../../web/src/program.js').Terminal} Terminal */
 
 /**
  * @param {object} [behaviour]
  * @param {number} [behaviour.capacity]  the most bytes one read asks for
- * @param {(page: ProgramPage, chunk: Uint8Array) => number | undefined} [behaviour.onRead]
+ * @param {(terminal: Terminal, chunk: Uint8Array) => number | undefined} [behaviour.onRead]
  *   what it does with a chunk read; a number ends it with that status
- * @param {(page: ProgramPage) => Promise<number>} [behaviour.run]  all it does instead
+ * @param {(terminal: Terminal) => Promise<number>} [behaviour.run]  all it does instead
  * @returns {CreateProgram}
  */
-export function fakeProgram({capacity = 64, onRead = (page, chunk) => {
-  page.write(1, chunk);
+export function fakeProgram({capacity = 64, onRead = (terminal, chunk) => {
+  terminal.write(1, chunk);
   return undefined;
 }, run = undefined} = {}) {
-  return async ({page}) => ({
+  return async ({terminal}) => ({
     async start() {
       if (run) {
-        return run(page);
+        return run(terminal);
       }
-      page.write(1, new TextEncoder().encode('>'));
+      terminal.write(1, new TextEncoder().encode('>'));
       for (;;) {
-        const chunk = await page.read(capacity);
+        const chunk = await terminal.read(capacity);
         if (chunk.length === 0) {
           return 1;  // its input ended, as the program's does
         }
-        const status = onRead(page, chunk);
+        const status = onRead(terminal, chunk);
         if (status !== undefined) {
           return status;
         }

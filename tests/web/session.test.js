@@ -30,9 +30,9 @@ describe('Session', () => {
   });
 
   it('keeps standard error off the transcript and decodes what writes split', async () => {
-    const {session, events} = watched(fakeProgram({onRead: (page, chunk) => {
-      page.write(2, chunk.subarray(0, 1));
-      page.write(2, chunk.subarray(1));
+    const {session, events} = watched(fakeProgram({onRead: (terminal, chunk) => {
+      terminal.write(2, chunk.subarray(0, 1));
+      terminal.write(2, chunk.subarray(1));
       return undefined;
     }}), 'ゼ\n');
     await session.idle();
@@ -55,8 +55,8 @@ describe('Session', () => {
 
   it('refuses a replay that writes too much, stops it, and settles every promise', async () => {
     const flood = new Uint8Array(kMostReplayOutput / 4 + 1).fill(0x41);
-    const {session, events} = watched(fakeProgram({onRead: (page) => {
-      page.write(1, flood);
+    const {session, events} = watched(fakeProgram({onRead: (terminal) => {
+      terminal.write(1, flood);
       return undefined;
     }}), '1\n2\n3\n4\n5\n6\n');
     await Promise.all([session.idle(), session.send('7')]);
@@ -78,8 +78,8 @@ describe('Session', () => {
     /** @type {unknown[]} what the program's last read and write gave it */
     const seen = [];
     let exited = Promise.resolve(0);
-    const program = fakeProgram({run: (page) => (exited = page.read(64).then((chunk) => {
-      seen.push(chunk.length, page.write(1, new Uint8Array([0x41])));
+    const program = fakeProgram({run: (terminal) => (exited = terminal.read(64).then((chunk) => {
+      seen.push(chunk.length, terminal.write(1, new Uint8Array([0x41])));
       return 1;
     }))});
     const early = watched(program);

@@ -8,8 +8,9 @@ export const kStandardOutput = 1;
 export const kStandardError = 2;
 
 /**
- * What an instance of the program asks of the page that started it.
- * @typedef {object} ProgramPage
+ * The program's terminal, which the page that started an instance is: it
+ * hands out the lines typed and shows what the program writes.
+ * @typedef {object} Terminal
  * @property {(capacity: number) => Promise<Uint8Array>} read
  *   waits for typed bytes and hands out at most `capacity` of them; none once
  *   the page has stopped the program, whose input has then ended
@@ -29,7 +30,7 @@ export const kStandardError = 2;
 
 /**
  * Makes an instance of the program (zepiro.js's createZepiro).
- * @typedef {(options: {page: ProgramPage, print: () => void, printErr: () => void,
+ * @typedef {(options: {terminal: Terminal, print: () => void, printErr: () => void,
  *   onAbort: () => void}) => Promise<ProgramInstance>} CreateProgram
  */
 

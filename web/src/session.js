@@ -87,8 +87,8 @@ export class Session {
     /** @type {number | null | undefined} the exit status, once the program has ended by itself */
     this.status = undefined;
     this.replaying = replayed.length > 0;
-    const page = {read: this.read.bind(this), write: this.write.bind(this)};
-    createProgram({page, print: () => {}, printErr: () => {}, onAbort: () => this.end(null)})
+    const terminal = {read: this.read.bind(this), write: this.write.bind(this)};
+    createProgram({terminal, print: () => {}, printErr: () => {}, onAbort: () => this.end(null)})
       .then((instance) => {
         if (this.ended) {
           return null;  // stopped before it began
