@@ -1,5 +1,5 @@
 import {describe, expect, it, vi} from 'vitest';
-import {Session, kMostReplayOutput} from '../../web/src/session.js';
+import {Session, kSessionLimits} from '../../web/src/session.js';
 import {fakeProgram} from './fake_program.js';
 import {kMostTypedBytes} from '../../web/src/session_description.js';
 
@@ -54,7 +54,7 @@ describe('Session', () => {
   });
 
   it('refuses a replay that writes too much, stops it, and settles every promise', async () => {
-    const flood = new Uint8Array(kMostReplayOutput / 4 + 1).fill(0x41);
+    const flood = new Uint8Array(kSessionLimits.replayOutput / 4 + 1).fill(0x41);
     const {session, events} = watched(fakeProgram({onRead: (terminal) => {
       terminal.write(1, flood);
       return undefined;

@@ -1,31 +1,34 @@
 import {afterEach, beforeEach, describe, expect, it, vi} from 'vitest';
-import {Page} from '../../web/src/session_host.js';
+import {SessionHost} from '../../web/src/session_host.js';
+import {followInput} from '../../web/src/input_line.js';
 import {Notice} from '../../web/src/notices.js';
 import {automationInterface} from '../../web/src/automation.js';
-import {describeSession} from '../../web/src/session_description.js';
+import {describeSession, kMostTypedBytes} from '../../web/src/session_description.js';
 import {fakeProgram} from './fake_program.js';
 
-/** @type {Page[]} pages whose sessions a test leaves running */
+/** @type {SessionHost[]} hosts whose sessions a test leaves running */
 const opened = [];
 
-/** A page of the parts it shows sessions in, opened at `fragment`. */
+/** A host of the parts it shows sessions in, with an input line, opened at `fragment`. */
 function open(fragment = '', program = fakeProgram()) {
   history.replaceState(null, '', `/index.html${fragment}`);
   const notice = document.createElement('p');
   const parts = {screen: document.createElement('main'), line: document.createElement('input'),
-    seed: document.createElement('output'), notice: new Notice(notice)};
-  const page = new Page(parts, program);
-  opened.push(page);
-  return {page, parts, notice, zepiro: automationInterface(page)};
+    send: document.createElement('button'), seed: document.createElement('output'),
+    notice: new Notice(notice)};
+  const host = new SessionHost(parts, program);
+  followInput(parts, host);
+  opened.push(host);
+  return {host, parts, notice, zepiro: automationInterface(host)};
 }
 
 const link = (/** @type {number} */ seed, /** @type {string} */ typed) =>
   `#${describeSession(seed, new TextEncoder().encode(typed))}`;
 
 beforeEach(() => localStorage.clear());
-afterEach(() => opened.splice(0).forEach((page) => page.session.stop()));
+afterEach(() => opened.splice(0).forEach((host) => host.session.stop()));
 
-describe('Page', () => {
+describe('SessionHost', () => {
   it('replays a link, shows it, and shares the same link; refuses a broken one', async () => {
     const scrolled = vi.spyOn(window, 'scrollTo');
     const {parts, notice, zepiro} = open(link(77, 'a\rb\nc\n'));
@@ -47,27 +50,50 @@ describe('Page', () => {
   it('says how the program ended, stops the input line, and starts anew when asked', async () => {
     /** @param {() => number} end  what the program does on reading "x" */
     const program = (end) =>
-      fakeProgram({onRead: (page, chunk) => (chunk[0] === 0x78 ? end() : undefined)});
+      fakeProgram({onRead: (terminal, chunk) => (chunk[0] === 0x78 ? end() : undefined)});
     for (const [end, said, kept] of /** @type {[() => number, string, number][]} */ ([
       [() => 0, '終了しました。', 0], [() => 2, '終了コード 2', 1],
       [() => { throw new Error('no memory'); }, '異常終了', 1]])) {
       const {parts, notice, zepiro} = open('', program(end));
       await zepiro.type('a');
-      await zepiro.type('x');
-      expect([zepiro.ended, parts.line.disabled, notice.textContent?.includes(said)])
-        .toEqual([true, true, true]);
+      parts.line.value = 'x';
+      parts.send.click();
+      await zepiro.idle();
+      const input = () => ({ended: zepiro.ended, line: parts.line.disabled,
+        send: parts.send.disabled, notice: notice.hidden ? null : notice.textContent});
+      expect(input()).toMatchObject({ended: true, line: true, send: true,
+        notice: expect.stringContaining(said)});
       expect(localStorage.length, said).toBe(kept);  // only the program's own end lets it go
       const ended = zepiro.seed;
       notice.querySelector('button')?.click();
-      expect([zepiro.ended, parts.line.disabled, notice.hidden]).toEqual([false, false, true]);
+      expect(input()).toEqual({ended: false, line: false, send: false, notice: null});
       expect(zepiro.seed).not.toBe(ended);
     }
   });
 
+  it('enters the input line on Enter, not on an input method\'s, and keeps one too long', async () => {
+    const {parts, notice, zepiro} = open();
+    const press = (/** @type {KeyboardEventInit} */ key) =>
+      parts.line.dispatchEvent(new KeyboardEvent('keydown', {key: 'Enter', ...key}));
+    parts.line.value = 'a'.repeat(kMostTypedBytes);  // with its line end, past a link's size
+    press({});
+    expect({line: parts.line.value.length, notice: notice.textContent}).toEqual(
+      {line: kMostTypedBytes, notice: expect.stringContaining(`${kMostTypedBytes}バイトまで`)});
+    parts.line.value = '1';
+    press({isComposing: true});
+    press({keyCode: 229});
+    await zepiro.idle();
+    expect(zepiro.transcript()).toBe('>');
+    press({});
+    await zepiro.idle();
+    expect({line: parts.line.value, transcript: zepiro.transcript()}).toEqual(
+      {line: '', transcript: '>1\n'});
+  });
+
   it('settles the promises of a session it leaves for another', async () => {
-    const {page, zepiro} = open('', fakeProgram({run: () => new Promise(() => {})}));
+    const {host, zepiro} = open('', fakeProgram({run: () => new Promise(() => {})}));
     const waiting = [zepiro.idle(), zepiro.type('1')];
-    page.startNew();
+    host.startNew();
     await Promise.all(waiting);
   });
 

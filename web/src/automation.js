@@ -1,32 +1,32 @@
 // window.zepiro: the page's documented interface for scripts and tests.
 
-/** @typedef {import('./session_host.js').Page} Page */
+/** @typedef {import('./session_host.js').SessionHost} SessionHost */
 
 /**
- * The interface over the page's current session.
- * @param {Page} page
+ * The interface over the host's current session.
+ * @param {SessionHost} host
  */
-export function automationInterface(page) {
+export function automationInterface(host) {
   return {
     /** Everything the program wrote to its standard output. */
-    transcript: () => page.session.transcript,
+    transcript: () => host.session.transcript,
     /**
      * Types a line and enters it, its bytes as they are; resolves as idle()
      * does, and rejects a line that would take the session past a link's size.
      * @param {unknown} line
      */
-    type: (line) => page.session.send(String(line)),
+    type: (line) => host.type(String(line)),
     /**
      * Resolves once the program waits with nothing left to read, or has
      * ended: by itself, refused, or left for another session.
      */
-    idle: () => page.session.idle(),
+    idle: () => host.session.idle(),
     get seed() {
-      return page.session.seed;
+      return host.session.seed;
     },
     get ended() {
-      return page.session.ended;
+      return host.session.ended;
     },
-    shareLink: () => page.shareLink(),
+    shareLink: () => host.shareLink(),
   };
 }

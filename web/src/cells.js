@@ -1,5 +1,5 @@
-// Fitting the screen to the window: the width of a cell, and where the view
-// stands after the program writes.
+// The width of a screen's cell: the screen's rows, and the cell that fits
+// the widest of them to the window.
 
 // A screen's cells are sized from its widest row, the widest line that keeps
 // columns: a rule of dashes, or a line with a run of blanks two cells wide or
@@ -47,12 +47,4 @@ export function cellFor(screenWidth, widestRow) {
  */
 export function fitCells(screen, widestRow) {
   screen.style.setProperty('--cell', `${cellFor(screen.clientWidth, widestRow)}px`);
-}
-
-/**
- * Shows the newest text, as a terminal does: the last line written, with the
- * input line below it.
- */
-export function scrollToNewest() {
-  window.scrollTo(0, document.documentElement.scrollHeight);
 }

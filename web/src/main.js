@@ -1,17 +1,13 @@
-// The page's entry: finds its parts, wires the buttons and the input line,
-// and opens a link's session, or a fresh one with the kept one offered.
+// The page's entry: finds its parts and wires them to the session host,
+// which opens a link's session, or a fresh one with the kept one offered.
 
-import {Page} from './session_host.js';
+import {SessionHost} from './session_host.js';
 import {Notice} from './notices.js';
-import {copyText, saveFile} from './hand_out.js';
-import {lastResult} from './results.js';
-import {pictureOf} from './picture.js';
+import {HandOut} from './hand_out.js';
+import {followInput} from './input_line.js';
 import {automationInterface} from './automation.js';
-import {kMostTypedBytes} from './session_description.js';
 import {loadProgram} from './program_loader.js';
 import {keepOffline} from './offline.js';
-
-/** @typedef {import('./program.js').CreateProgram} CreateProgram */
 
 /**
  * @template {HTMLElement} T
@@ -27,91 +23,19 @@ function part(id) {
 }
 
 const screen = part('screen');
+const notice = new Notice(part('notice'));
+const host = new SessionHost({screen, seed: part('seed'), notice}, loadProgram('zepiro.js'));
 /** @type {HTMLInputElement} */
 const line = part('line');
-const notice = new Notice(part('notice'));
-// The screen says it is loading (index.html) until the program has loaded
-// and compiled, or failed to.
-const loadingProgram = loadProgram('zepiro.js');
-/** @type {CreateProgram} */
-const createProgram = (options) =>
-  loadingProgram(options).finally(() => screen.removeAttribute('aria-busy'));
+followInput({line, send: part('send')}, host);
+const handOut = new HandOut(host, notice, screen);
+part('share').addEventListener('click', () => void handOut.copyLink());
+part('copy').addEventListener('click', () => void handOut.copyResult());
+part('picture').addEventListener('click', () => void handOut.savePicture());
+part('new').addEventListener('click', () => host.startNew());
+window.addEventListener('hashchange', () => host.openFragment());
+window.addEventListener('resize', () => host.view?.fit());
 
-const page = new Page({screen, line, seed: part('seed'), notice}, createProgram);
-
-/**
- * @param {string} text
- * @param {string} done  what the notice says once it is copied
- */
-async function copy(text, done) {
-  notice.say(await copyText(text) ? done : 'コピーできませんでした。');
-}
-
-/** @param {(lines: string[]) => void} use */
-function withResult(use) {
-  const lines = lastResult(page.session.transcript);
-  if (lines === null) {
-    notice.say('まだ抽選結果も集計結果もありません。');
-  } else {
-    use(lines);
-  }
-}
-
-/** @param {string[]} lines */
-async function savePicture(lines) {
-  const rules = page.session.rules;
-  const picture = rules && await pictureOf(lines, getComputedStyle(screen).fontFamily,
-    rules.cellWidth);
-  if (!picture) {
-    notice.say('結果が長すぎて画像にできません。');
-    return;
-  }
-  const name = `zepiro-${page.session.seed}.png`;
-  saveFile(picture, name);
-  notice.say(`結果を画像 ${name} に保存しました。`);
-}
-
-// A line is taken whole, however long (a paste): only one that would take the
-// session past what a link holds is refused, and it stays in the input line.
-function sendLine() {
-  if (page.session.ended) {
-    return;
-  }
-  const text = line.value;
-  if (!page.session.fits(text)) {
-    notice.say(`入力が長すぎます。1つのセッションに入力できるのは、リンクに収まる${kMostTypedBytes}バイトまでです。`);
-    return;
-  }
-  line.value = '';
-  void page.session.send(text);
-}
-
-line.addEventListener('keydown', (event) => {
-  // The Enter that ends an input method's composition is the method's own.
-  if (event.key === 'Enter' && !event.isComposing && event.keyCode !== 229) {
-    event.preventDefault();
-    sendLine();
-  }
-});
-/** @type {HTMLButtonElement} */
-const send = part('send');
-// 送信 is as disabled as the input line, which the page disables once the program ends.
-new MutationObserver(() => {
-  send.disabled = line.disabled;
-}).observe(line, {attributes: true, attributeFilter: ['disabled']});
-send.addEventListener('click', () => {
-  sendLine();
-  line.focus();
-});
-part('share').addEventListener('click',
-  () => void copy(page.shareLink(), 'このセッションのリンクをコピーしました。'));
-part('copy').addEventListener('click',
-  () => withResult((lines) => void copy(lines.join('\n') + '\n', '結果をコピーしました。')));
-part('picture').addEventListener('click', () => withResult((lines) => void savePicture(lines)));
-part('new').addEventListener('click', () => page.startNew());
-window.addEventListener('hashchange', () => page.openFragment());
-window.addEventListener('resize', () => page.view?.fit());
-
-Object.defineProperty(window, 'zepiro', {value: automationInterface(page), enumerable: true});
+Object.defineProperty(window, 'zepiro', {value: automationInterface(host), enumerable: true});
 line.focus();
 keepOffline(notice);

@@ -228,3 +228,11 @@ function removeLine(block, which) {
 function characterLength(text, index) {
   return Number(text.codePointAt(index)) > 0xffff ? 2 : 1;
 }
+
+/**
+ * Shows the newest text, as a terminal does: the last line written, with the
+ * input line below it.
+ */
+export function scrollToNewest() {
+  window.scrollTo(0, document.documentElement.scrollHeight);
+}

@@ -27,20 +27,21 @@ import {kMostTypedBytes} from './session_description.js';
  * the largest draw, more than any evening's link holds, and little enough
  * that a hostile link is refused within a second of opening.
  */
-export const kMostReplayOutput = 16 * 1024 * 1024;
+const kMostReplayOutput = 16 * 1024 * 1024;
 
 /**
  * The longest transcript a session keeps: the shortest string the engines
  * the page runs in can hold (V8's on a 32-bit phone), some 8,000 of the
  * largest draws. A session that reaches it ends.
  */
-export const kMostTranscript = 2 ** 28 - 16;
+const kMostTranscript = 2 ** 28 - 16;
 
 /**
  * The limits a session keeps to; tests give smaller ones.
  * @typedef {{replayOutput: number, transcript: number}} SessionLimits
  */
-const kLimits = {replayOutput: kMostReplayOutput, transcript: kMostTranscript};
+/** @type {SessionLimits} */
+export const kSessionLimits = {replayOutput: kMostReplayOutput, transcript: kMostTranscript};
 
 /** @param {Uint8Array} bytes  split after each line end, which stays with its line */
 function linesOf(bytes) {
@@ -62,7 +63,7 @@ export class Session {
    * @param {CreateProgram} createProgram
    * @param {SessionLimits} [limits]
    */
-  constructor(seed, replayed, events, createProgram, limits = kLimits) {
+  constructor(seed, replayed, events, createProgram, limits = kSessionLimits) {
     this.seed = seed;
     this.events = events;
     this.limits = limits;

@@ -1,16 +1,17 @@
 // The page's sessions: one at a time on the screen, started fresh, from a
 // link or from the session kept on the device, and what the page says when
-// one ends or is refused. A session left for another is stopped.
+// one ends or is refused. A session left for another is stopped. The parts
+// that follow the session shown (the input line, 送信) listen to the host.
 
-import {Session, kMostReplayOutput, kMostTranscript} from './session.js';
+import {Session, kSessionLimits} from './session.js';
 import {ScreenText} from './screen_text.js';
-import {ScreenView} from './screen_view.js';
-import {describeSession, readSession} from './session_description.js';
+import {ScreenView, scrollToNewest} from './screen_view.js';
+import {describeSession, kMostTypedBytes, readSession} from './session_description.js';
 import {remember, remembered} from './storage.js';
-import {scrollToNewest} from './cells.js';
 
 /** @typedef {import('./program.js').CreateProgram} CreateProgram */
 /** @typedef {import('./notices.js').Notice} Notice */
+/** @typedef {import('./session_description.js').SessionDescription} SessionDescription */
 
 /** A seed for a new session. */
 function randomSeed() {
@@ -19,9 +20,8 @@ function randomSeed() {
 
 /**
  * The parts of the page a session shows itself in.
- * @typedef {object} PageParts
- * @property {HTMLElement} screen
- * @property {HTMLInputElement} line  the input line
+ * @typedef {object} HostParts
+ * @property {HTMLElement} screen  busy (aria-busy) until the program has loaded, or failed to
  * @property {HTMLElement} seed  where the session's seed is shown
  * @property {Notice} notice
  */
@@ -31,39 +31,71 @@ function randomSeed() {
  * @typedef {'new' | 'link' | 'kept'} SessionSource
  */
 
-/** @type {Record<SessionSource, import('./session.js').SessionLimits>} */
-const kLimits = {
-  new: {replayOutput: kMostReplayOutput, transcript: kMostTranscript},
-  link: {replayOutput: kMostReplayOutput, transcript: kMostTranscript},
-  // The device's own session ran here before, however much it wrote.
-  kept: {replayOutput: Infinity, transcript: kMostTranscript},
-};
+/**
+ * What became of the session shown: it began, a line was typed into it, it
+ * ended (by itself or at a limit), or the host left it for another.
+ * @typedef {'began' | 'typed' | 'ended' | 'left'} SessionChange
+ */
+
+/** @typedef {(change: SessionChange, session: Session) => void} SessionListener */
+
+/** The device's own session ran here before, however much its replay writes. */
+const kKeptLimits = {...kSessionLimits, replayOutput: Infinity};
+
+const kUnreadableKept = 'この端末に保存されていたセッションは読めなかったため、削除しました。';
 
 /**
- * @param {{seed: number, typed: Uint8Array}} one
- * @param {{seed: number, typed: Uint8Array}} other
+ * @param {SessionDescription} one
+ * @param {SessionDescription} other
  */
 function sameSession(one, other) {
   return one.seed === other.seed && one.typed.length === other.typed.length &&
     one.typed.every((byte, i) => byte === other.typed[i]);
 }
 
-export class Page {
+export class SessionHost {
   /**
-   * @param {PageParts} parts
+   * Opens the session a link's fragment describes, else a new one with the
+   * kept one offered.
+   * @param {HostParts} parts
    * @param {CreateProgram} createProgram
    */
   constructor(parts, createProgram) {
     this.parts = parts;
-    this.createProgram = createProgram;
+    /** @type {CreateProgram} */
+    this.createProgram = (options) => createProgram(options)
+      .finally(() => parts.screen.removeAttribute('aria-busy'));
+    /** @type {SessionListener[]} */
+    this.listeners = [];
     /** @type {ScreenView | null} */
     this.view = null;
-    /** Whether the page has said that the device refused to keep the shown session. */
+    /** Whether the host has said that the device refused to keep the shown session. */
     this.saidUnkept = false;
     /** @type {SessionSource} */
     this.source = 'new';
+    /** The notice's action that starts a new session. */
+    this.startAnew = {label: '新しく始める', run: () => void this.startNew()};
     /** @type {Session} */
     this.session = this.openFragment() ?? this.startWithOffer();
+  }
+
+  /**
+   * Tells `listener` of every change to the session shown, starting with the
+   * one shown now: 'began', or 'ended' if it has.
+   * @param {SessionListener} listener
+   */
+  listen(listener) {
+    this.listeners.push(listener);
+    listener(this.session.ended ? 'ended' : 'began', this.session);
+  }
+
+  /**
+   * @private
+   * @param {SessionChange} change
+   * @param {Session} session
+   */
+  tell(change, session) {
+    this.listeners.forEach((listener) => listener(change, session));
   }
 
   /**
@@ -75,13 +107,16 @@ export class Page {
    * @returns {Session}
    */
   start(seed, typed, source = 'new') {
-    this.session?.stop();
+    const left = this.session;
+    if (left !== undefined) {
+      left.stop();
+      this.tell('left', left);
+    }
     this.view = null;
     this.source = source;
     this.saidUnkept = false;
     this.parts.screen.replaceChildren();
     this.parts.seed.textContent = String(seed);
-    this.parts.line.disabled = false;
     /** @returns {boolean} */
     const shown = () => this.session === session;
     /** @type {Session} */
@@ -101,8 +136,9 @@ export class Page {
       ended: (status) => shown() && this.ended(status),
       refused: () => shown() && this.refuseLink(),
       limited: (limit) => shown() && this.reachedLimit(limit),
-    }, this.createProgram, kLimits[source]);
+    }, this.createProgram, source === 'kept' ? kKeptLimits : kSessionLimits);
     this.session = session;
+    this.tell('began', session);
     return session;
   }
 
@@ -117,26 +153,65 @@ export class Page {
    */
   startWithOffer(first = '') {
     const session = this.startNew();
-    const last = remembered();
-    if (last === 'unreadable') {
-      this.parts.notice.say(`${first}この端末に保存されていたセッションは読めなかったため、削除しました。`);
-    } else if (last !== null) {
-      this.offerKept(last, `${first}前回のセッションの続きから始められます。`);
-    } else if (first !== '') {
-      this.parts.notice.say(first);
-    }
+    this.tellOfKept(first, '前回のセッションの続きから始められます。', null);
     return session;
   }
 
   /**
-   * @param {{seed: number, typed: Uint8Array}} kept
-   * @param {string} text
+   * Says what the notice says first, then offers the session kept on the
+   * device, unless it is the one shown; one that cannot be read has been let
+   * go, and the notice says so instead.
+   * @param {string} first
+   * @param {string} offer  what the notice says of the kept session
+   * @param {SessionDescription | null} shown  the session shown, if it came from elsewhere
    */
-  offerKept(kept, text) {
-    this.parts.notice.say(text, {label: '続きから', run: () => {
-      this.parts.notice.hide();
-      this.start(kept.seed, kept.typed, 'kept');
-    }});
+  tellOfKept(first, offer, shown) {
+    const kept = remembered();
+    if (kept === 'unreadable') {
+      this.parts.notice.say(first + kUnreadableKept);
+    } else if (kept !== null && (shown === null || !sameSession(kept, shown))) {
+      this.parts.notice.say(first + offer, {label: '続きから', run: () => {
+        this.parts.notice.hide();
+        this.start(kept.seed, kept.typed, 'kept');
+      }});
+    } else if (first !== '') {
+      this.parts.notice.say(first);
+    }
+  }
+
+  /**
+   * Types a line into the session shown and enters it, its bytes as they
+   * are; resolves as Session.send() does, and rejects a line that does not fit.
+   * @param {string} line
+   */
+  type(line) {
+    const session = this.session;
+    const typed = !session.ended && session.fits(line);
+    const sent = session.send(line);
+    if (typed) {
+      this.tell('typed', session);
+    }
+    return sent;
+  }
+
+  /**
+   * Enters a line from the input line. A line is taken whole, however long
+   * (a paste): only one that would take the session past what a link holds
+   * is refused, with a notice, and stays where it was typed.
+   * @param {string} line
+   * @returns {boolean} whether the line was taken
+   */
+  enter(line) {
+    if (this.session.ended) {
+      return false;
+    }
+    if (!this.session.fits(line)) {
+      this.parts.notice.say('入力が長すぎます。1つのセッションに入力できるのは、' +
+        `リンクに収まる${kMostTypedBytes}バイトまでです。`);
+      return false;
+    }
+    void this.type(line);
+    return true;
   }
 
   /** @param {Session} session */
@@ -173,24 +248,22 @@ export class Page {
   ended(status) {
     this.showScreen();
     this.keep(this.session);
-    this.parts.line.disabled = true;
-    const newSession = {label: '新しく始める', run: () => this.startNew()};
+    this.tell('ended', this.session);
     if (status === 0) {
-      this.parts.notice.say('終了しました。', newSession);
+      this.parts.notice.say('終了しました。', this.startAnew);
     } else if (status === null) {
-      this.parts.notice.say('プログラムが異常終了しました。', newSession);
+      this.parts.notice.say('プログラムが異常終了しました。', this.startAnew);
     } else {
-      this.parts.notice.say(`プログラムが終了しました（終了コード ${status}）。`, newSession);
+      this.parts.notice.say(`プログラムが終了しました（終了コード ${status}）。`, this.startAnew);
     }
   }
 
   /** @param {string} limit */
   reachedLimit(limit) {
     this.showScreen();
-    this.parts.line.disabled = true;
+    this.tell('ended', this.session);
     this.parts.notice.say(`${limit}に達したため、このセッションを終えました。` +
-      'この端末に保存したセッションは、その前の入力までで残っています。',
-    {label: '新しく始める', run: () => this.startNew()});
+      'この端末に保存したセッションは、その前の入力までで残っています。', this.startAnew);
   }
 
   refuseLink() {
@@ -215,13 +288,8 @@ export class Page {
     }
     this.parts.notice.hide();
     const session = this.start(shared.seed, shared.typed, 'link');
-    const kept = remembered();
-    if (kept === 'unreadable') {
-      this.parts.notice.say('この端末に保存されていたセッションは読めなかったため、削除しました。');
-    } else if (kept !== null && !sameSession(kept, shared)) {
-      this.offerKept(kept, 'リンクのセッションを開きました。前回のセッションは、' +
-        'ここで入力するまでこの端末に残ります。');
-    }
+    this.tellOfKept('', 'リンクのセッションを開きました。前回のセッションは、' +
+      'ここで入力するまでこの端末に残ります。', shared);
     return session;
   }
 
