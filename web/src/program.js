@@ -2,10 +2,8 @@
 // (zepiro.js) per session, and the rules of the console that the page takes
 // from it rather than keeping copies of its own.
 
-/** The program's standard output, as its writes name it. */
+/** The program's standard output, as its writes name it; its standard error is 2. */
 export const kStandardOutput = 1;
-/** The program's standard error. */
-export const kStandardError = 2;
 
 /**
  * The program's terminal, which the page that started an instance is: it
@@ -15,7 +13,7 @@ export const kStandardError = 2;
  *   waits for typed bytes and hands out at most `capacity` of them; none once
  *   the page has stopped the program, whose input has then ended
  * @property {(stream: number, bytes: Uint8Array) => boolean} write
- *   shows bytes written to kStandardOutput or kStandardError; false if the
+ *   shows bytes written to the program's standard output or error; false if the
  *   page takes no more, and the program's output has failed
  */
 

@@ -34,7 +34,7 @@ export function remember(session) {
 }
 
 /** Lets go of the session kept, as when it cannot be replayed. */
-export function forget() {
+function forget() {
   try {
     localStorage.removeItem(kStorageKey);
   } catch {
