@@ -1,14 +1,22 @@
-// The width of a screen's cell: the screen's rows, and the cell that fits
-// the widest of them to the window.
+// A screen in cells: the proportions of its text, the cells of its rows, and
+// the width of a cell that fits the widest row to the window.
+
+// The proportions of the screen's text, which page.css takes from here
+// (ScreenView sets them on the screen) and a picture of it keeps too.
+/** A character's font size is two cells: a full-width character fills it. */
+export const kFontCells = 2;
+/** A line is this many font sizes high. */
+export const kLineHeight = 1.25;
+/** A cell in pixels is never narrower than this, on the screen or in a picture: characters of 8. */
+export const kNarrowestCell = 4;
 
 // A screen's cells are sized from its widest row, the widest line that keeps
 // columns: a rule of dashes, or a line with a run of blanks two cells wide or
 // more between its words (the pairings, the tables, the ban editors). Such a
 // row fits the screen's width with a cell to spare for rounding, so it never
 // wraps; longer prose (a prompt, the names typed together) wraps as a narrow
-// terminal wraps it. A cell is never narrower than this (characters of at
-// least 8 pixels) nor wider.
-const kNarrowestCell = 4;
+// terminal wraps it. A cell is never narrower than kNarrowestCell nor wider
+// than kWidestCell.
 const kWidestCell = 10;
 const kRow = /^-+$|\S(?: {2}|\u3000)\s*\S/;
 // Browsers lay out in 64ths of a pixel; a cell of whole 64ths has no edge rounded.

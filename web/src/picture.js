@@ -2,14 +2,15 @@
 // screen lays it out, in four greys (png.js).
 
 import {greyPng, greyScanlines} from './png.js';
+import {kFontCells, kLineHeight, kNarrowestCell} from './cells.js';
 
 // Canvases are limited to some 32,000 pixels a side.
 const kTallestPicture = 32000;
-// A cell in pixels: this wide at most, and no narrower than is legible.
-const kWidestCell = 12;
-const kNarrowestCell = 4;
-// A line is this many cells high; a character two cells high.
-const kLineCells = 2.5;
+// A cell in pixels, unless the picture has so many lines that it needs
+// narrower ones (never narrower than kNarrowestCell).
+const kPictureCell = 12;
+// A line is this many cells high, as on the screen.
+const kLineCells = kFontCells * kLineHeight;
 // Blank cells around the text: half a line above, a cell to the left and three
 // to the right.
 const kMarginCells = 4;
@@ -27,7 +28,7 @@ export async function pictureOf(lines, fontFamily, cellWidth) {
   const widthOf = (/** @type {string} */ line) =>
     [...line].reduce((cells, character) => cells + cellWidth(Number(character.codePointAt(0))), 0);
   const widest = Math.max(...lines.map(widthOf));
-  const cell = Math.min(kWidestCell, Math.floor(kTallestPicture / (kLineCells * (lines.length + 1))));
+  const cell = Math.min(kPictureCell, Math.floor(kTallestPicture / (kLineCells * (lines.length + 1))));
   if (cell < kNarrowestCell) {
     return null;
   }
@@ -42,7 +43,7 @@ export async function pictureOf(lines, fontFamily, cellWidth) {
   context.fillStyle = '#fff';
   context.fillRect(0, 0, canvas.width, canvas.height);
   context.fillStyle = '#000';
-  context.font = `${2 * cell}px ${fontFamily}`;
+  context.font = `${kFontCells * cell}px ${fontFamily}`;
   context.textBaseline = 'middle';
   context.fontKerning = 'none';
   // A run of characters whose advances fill their cells exactly is drawn in

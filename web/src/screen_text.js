@@ -24,11 +24,30 @@ export class ScreenText {
   /** @param {number} pageBreakLineEnds  empty line ends in a row that start a new screen */
   constructor(pageBreakLineEnds) {
     this.pageBreakLineEnds = pageBreakLineEnds;
-    /** @type {Run[][]} */
-    this.lines = [[]];
+    /**
+     * The screen's lines from `head` on; those before it are let go, and
+     * removed together once there are as many as the screen keeps, so that
+     * letting a line go costs the same however long the screen.
+     * @type {Run[][]}
+     */
+    this.kept = [[]];
+    this.head = 0;
     this.emptyLineEnds = 0;
     this.generation = 0;  // counts the screens begun
     this.dropped = 0;  // lines of this screen let go from its top
+  }
+
+  /** One past the screen's last line, counted from its top, those let go included. */
+  get end() {
+    return this.dropped + this.kept.length - this.head;
+  }
+
+  /**
+   * The lines kept from line `from` on, counted from the top of the screen.
+   * @param {number} from
+   */
+  linesFrom(from) {
+    return this.kept.slice(this.head + Math.max(0, from - this.dropped));
   }
 
   /**
@@ -40,7 +59,7 @@ export class ScreenText {
       if (piece === '\n') {
         this.endLine();
       } else if (piece !== '') {
-        this.lines[this.lines.length - 1].push({text: piece, kind});
+        this.kept[this.kept.length - 1].push({text: piece, kind});
         this.emptyLineEnds = 0;
       }
     }
@@ -48,19 +67,24 @@ export class ScreenText {
 
   /** @private */
   endLine() {
-    const empty = this.lines[this.lines.length - 1].length === 0;
+    const empty = this.kept[this.kept.length - 1].length === 0;
     this.emptyLineEnds = empty ? this.emptyLineEnds + 1 : 0;
     if (this.emptyLineEnds === this.pageBreakLineEnds) {
-      this.lines = [[]];
+      this.kept = [[]];
+      this.head = 0;
       this.emptyLineEnds = 0;
       this.generation += 1;
       this.dropped = 0;
     } else {
-      this.lines.push([]);
+      this.kept.push([]);
     }
-    if (this.lines.length > kMostScreenLines) {
-      this.lines.shift();
+    if (this.kept.length - this.head > kMostScreenLines) {
+      this.head += 1;
       this.dropped += 1;
+      if (this.head === kMostScreenLines) {
+        this.kept.splice(0, this.head);
+        this.head = 0;
+      }
     }
   }
 }

@@ -1,12 +1,12 @@
 // Shows the screen's text in an element, laid out in cells so that it lines
 // up in any font: every character takes the width of its CP932 form, one
-// cell or two, as in the console. A cell is half the screen's font size
-// (page.css). Each character's advance in the font is measured once, and its
-// letter spacing makes up the rest of its cells; so a line is one element
-// with its text, and only a run whose kind or spacing differs from the line's
-// is an element of its own. Lines are grouped in blocks.
+// cell or two, as in the console. A character's letter spacing
+// (spacings.js) makes up what its advance leaves of its cells; so a line is
+// one element with its text, and only a run whose kind or spacing differs
+// from the line's is an element of its own. Lines are grouped in blocks.
 
-import {fitCells, rowCells} from './cells.js';
+import {fitCells, kFontCells, kLineHeight, rowCells} from './cells.js';
+import {characterLength, spacingsFor} from './spacings.js';
 
 /** @typedef {import('./screen_text.js').ScreenText} ScreenText */
 /** @typedef {import('./screen_text.js').Run} Run */
@@ -15,11 +15,6 @@ import {fitCells, rowCells} from './cells.js';
 // in view: a long screen (the largest draw has some 1,500 lines) costs little
 // more than the lines in view.
 const kBlockLines = 50;
-// Characters are measured in a font this large, in pixels.
-const kMeasuredSize = 100;
-// Spacings are kept in thousandths of an em, so that characters of one
-// advance share a spacing.
-const kSpacingUnits = 1000;
 
 export class ScreenView {
   /**
@@ -37,22 +32,20 @@ export class ScreenView {
     this.shownEnd = 0;
     // The cells of the screen's widest row (cells.js).
     this.widestRow = 0;
-    // Each character's letter spacing, in ems: those of the basic plane by
-    // code unit (NaN until measured), the others by their text.
-    this.planeSpacings = new Float64Array(0x10000).fill(NaN);
-    /** @type {Map<string, number>} */
-    this.otherSpacings = new Map();
+    // page.css sizes the screen's font, its lines and its blocks out of view by these.
+    element.style.setProperty('--font-cells', String(kFontCells));
+    element.style.setProperty('--line-height', String(kLineHeight));
+    element.style.setProperty('--block-lines', String(kBlockLines));
+    this.spacings = spacingsFor(element);
   }
 
   /**
    * Brings the elements up to the text: the last line shown may have grown,
    * lines may have come after it, and lines at the top may have been let go.
-   * @returns {boolean} true if a new screen began
    */
   show() {
     const text = this.text;
-    const newScreen = this.shownGeneration !== text.generation;
-    if (newScreen) {
+    if (this.shownGeneration !== text.generation) {
       this.element.replaceChildren();
       this.shownGeneration = text.generation;
       this.firstShown = 0;
@@ -66,8 +59,9 @@ export class ScreenView {
       removeLine(this.element.firstElementChild, 'firstElementChild');
     }
     this.firstShown = Math.max(this.firstShown, text.dropped);
-    const lines = text.lines.slice(Math.max(this.shownEnd, text.dropped) - text.dropped);
-    this.measure(lines);
+    const lines = text.linesFrom(this.shownEnd);
+    this.spacings.measure(lines.flatMap((runs) => runs.map((run) => run.text)), this.element,
+      this.cellWidth);
     for (const runs of lines) {
       const written = runs.filter((run) => run.kind === 'output').map((run) => run.text).join('');
       this.widestRow = Math.max(this.widestRow, rowCells(written, this.cellWidth));
@@ -84,71 +78,12 @@ export class ScreenView {
       block.append(this.lineElement(runs));
     }
     this.element.append(added);
-    this.shownEnd = text.dropped + text.lines.length;
-    return newScreen;
+    this.shownEnd = text.end;
   }
 
   /** Sizes the cells for the screen's width and its widest row. */
   fit() {
     fitCells(this.element, this.widestRow);
-  }
-
-  /**
-   * The letter spacing of the character at `index`, in ems; NaN if it is
-   * not measured yet.
-   * @private
-   * @param {string} text
-   * @param {number} index
-   */
-  spacingAt(text, index) {
-    const unit = text.charCodeAt(index);
-    return unit < 0xd800 || unit > 0xdfff ? this.planeSpacings[unit] :
-      this.otherSpacings.get(String.fromCodePoint(Number(text.codePointAt(index)))) ?? NaN;
-  }
-
-  /**
-   * Measures the characters not measured yet, all in one layout.
-   * @private
-   * @param {Run[][]} lines
-   */
-  measure(lines) {
-    /** @type {Set<string>} */
-    const characters = new Set();
-    for (const runs of lines) {
-      for (const {text} of runs) {
-        for (let i = 0; i < text.length; i += characterLength(text, i)) {
-          if (Number.isNaN(this.spacingAt(text, i))) {
-            characters.add(String.fromCodePoint(Number(text.codePointAt(i))));
-          }
-        }
-      }
-    }
-    if (characters.size === 0) {
-      return;
-    }
-    const box = document.createElement('div');
-    box.className = 'measure';
-    box.style.fontSize = `${kMeasuredSize}px`;
-    const measured = [...characters].map((character) => {
-      const span = document.createElement('span');
-      span.textContent = character;
-      return span;
-    });
-    box.append(...measured);
-    this.element.append(box);
-    for (const span of measured) {
-      const character = span.textContent ?? '';
-      const codePoint = Number(character.codePointAt(0));
-      const advance = span.getBoundingClientRect().width / kMeasuredSize;
-      const spacing = Math.round((this.cellWidth(codePoint) / 2 - advance) * kSpacingUnits) /
-        kSpacingUnits;
-      if (character.length === 1 && (codePoint < 0xd800 || codePoint > 0xdfff)) {
-        this.planeSpacings[codePoint] = spacing;
-      } else {
-        this.otherSpacings.set(character, spacing);
-      }
-    }
-    box.remove();
   }
 
   /**
@@ -165,7 +100,7 @@ export class ScreenView {
     for (const run of runs) {
       const text = run.text;
       for (let i = 0; i < text.length;) {
-        const spacing = this.spacingAt(text, i);
+        const spacing = this.spacings.at(text, i);
         const end = i + characterLength(text, i);
         const last = pieces[pieces.length - 1];
         if (last !== undefined && last.run === run && last.spacing === spacing) {
@@ -218,15 +153,6 @@ function removeLine(block, which) {
   if (block?.childElementCount === 0) {
     block.remove();
   }
-}
-
-/**
- * The code units of the character at `index`: two for a surrogate pair.
- * @param {string} text
- * @param {number} index
- */
-function characterLength(text, index) {
-  return Number(text.codePointAt(index)) > 0xffff ? 2 : 1;
 }
 
 /**
