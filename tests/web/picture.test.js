@@ -26,7 +26,7 @@ function drawOnStandIn() {
 /** The size a PNG's header gives, or null. */
 async function sizeOf(/** @type {Blob | null} */ png) {
   const view = png === null ? null : new DataView(await png.arrayBuffer());
-  return view && [view.getUint32(16), view.getUint32(20)];
+  return view && {width: view.getUint32(16), height: view.getUint32(20)};
 }
 
 afterEach(() => vi.restoreAllMocks());
@@ -34,14 +34,14 @@ afterEach(() => vi.restoreAllMocks());
 it('draws runs that fill their cells at once, any other alone, many lines smaller', async () => {
   expect(await pictureOf(['a'], 'mono', cellWidth)).toBeNull();  // a browser without canvas
   const {drawn, context} = drawOnStandIn();
-  expect(await sizeOf(await pictureOf(['ab', 'アxa'], 'mono', cellWidth))).toEqual([96, 90]);
+  expect(await sizeOf(await pictureOf(['ab', 'アxa'], 'mono', cellWidth))).toEqual({width: 96, height: 90});
   expect(drawn).toEqual([['#fff', 0, 0, 96, 90], ['#000', '24px mono', 'ab', 12, 30],
     ['#000', '24px mono', 'ア', 12, 60], ['#000', '24px mono', 'x', 36, 60],
     ['#000', '24px mono', 'a', 48, 60]]);
-  expect([context.textBaseline, context.fontKerning]).toEqual(['middle', 'none']);
+  expect(context).toMatchObject({textBaseline: 'middle', fontKerning: 'none'});
   // Many lines in narrower cells, down to a legible least, then none.
-  for (const [lines, size] of /** @type {[number, number[] | null][]} */ (
-    [[1300, [45, 29923]], [3199, [20, 32000]], [3200, null]])) {
+  for (const [lines, size] of /** @type {[number, {width: number, height: number} | null][]} */ (
+    [[1300, {width: 45, height: 29923}], [3199, {width: 20, height: 32000}], [3200, null]])) {
     expect(await sizeOf(await pictureOf(Array(lines).fill('a'), 'mono', cellWidth))).toEqual(size);
   }
 });

@@ -9,8 +9,8 @@ import {greyPng, greyScanlines} from '../../web/src/png.js';
  */
 async function decode(blob) {
   const bytes = Buffer.from(await blob.arrayBuffer());
-  expect([blob.type, bytes.subarray(0, 8).toString('latin1')]).toEqual(
-    ['image/png', '\x89PNG\r\n\x1a\n']);
+  expect({type: blob.type, signature: bytes.subarray(0, 8).toString('latin1')}).toEqual(
+    {type: 'image/png', signature: '\x89PNG\r\n\x1a\n'});
   /** @type {Record<string, Buffer>} */
   const chunks = {};
   for (let at = 8; at < bytes.length;) {
@@ -23,8 +23,9 @@ async function decode(blob) {
   const [width, height] = [header.readUInt32BE(0), header.readUInt32BE(4)];
   const data = inflateSync(chunks.IDAT);
   const stride = 1 + Math.ceil(width / 4);
-  expect([...header.subarray(8), data.length, chunks.IEND.length]).toEqual(
-    [2, 0, 0, 0, 0, stride * height, 0]);
+  expect({depth: header[8], colour: header[9], compression: header[10], filter: header[11],
+    interlace: header[12], data: data.length, end: chunks.IEND.length}).toEqual({depth: 2,
+    colour: 0, compression: 0, filter: 0, interlace: 0, data: stride * height, end: 0});
   return Array.from({length: height}, (_row, y) => {
     expect(data[y * stride]).toBe(0);
     return Array.from({length: width},

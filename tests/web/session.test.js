@@ -36,7 +36,8 @@ describe('Session', () => {
       return undefined;
     }}), 'ゼ\n');
     await session.idle();
-    expect([session.transcript, events.output.mock.calls[0]]).toEqual(['>', ['>', 'output']]);
+    expect({transcript: session.transcript, first: events.output.mock.calls[0]}).toEqual(
+      {transcript: '>', first: ['>', 'output']});
     expect(events.output.mock.calls.filter(([, kind]) => kind === 'error').map(([text]) => text)
       .join('')).toBe('ゼ\n');
   });
@@ -89,19 +90,21 @@ describe('Session', () => {
     session.stop();
     await exited;
     await new Promise((resolve) => setTimeout(resolve));  // the session has seen it exit
-    expect([early.events.started.mock.calls.length, seen, events.ended.mock.calls.length,
-      events.output.mock.calls.length]).toEqual([0, [0, false], 0, 0]);
+    expect({earlyStarted: early.events.started.mock.calls.length, lastRead: seen[0],
+      lastWrite: seen[1], ended: events.ended.mock.calls.length,
+      output: events.output.mock.calls.length}).toEqual(
+      {earlyStarted: 0, lastRead: 0, lastWrite: false, ended: 0, output: 0});
   });
 
   it('holds the transcript to its limit, and the replay\'s output alone to its own', async () => {
     const {session, events} = watched(fakeProgram(), '', {replayOutput: 0, transcript: 4});
     await session.send('abc');
     expect(events.limited.mock.calls).toEqual([['画面の記録の上限（4文字）']]);
-    expect([session.ended, session.transcript]).toEqual([true, '>']);
+    expect(session).toMatchObject({ended: true, transcript: '>'});
     const full = watched(fakeProgram(), 'abc\n', {replayOutput: 5, transcript: 8});
     await full.session.idle();
     await full.session.send('de');
-    expect([full.session.ended, full.session.transcript, full.events.refused.mock.calls])
-      .toEqual([false, '>abc\nde\n', []]);
+    expect(full.session).toMatchObject({ended: false, transcript: '>abc\nde\n'});
+    expect(full.events.refused).not.toHaveBeenCalled();
   });
 });

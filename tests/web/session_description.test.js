@@ -1,16 +1,17 @@
 import {describe, expect, it} from 'vitest';
-import {describeSession, fromBase64Url, kLargestSeed, kMostTypedBytes, readSession, toBase64Url}
+import {describeSession, fromBase64Url, kMostTypedBytes, readSession, toBase64Url}
   from '../../web/src/session_description.js';
-import {run} from './program_harness.js';
 
 const bytes = (/** @type {string} */ text) => new TextEncoder().encode(text);
 
-describe('share links', () => {
+describe('session descriptions', () => {
   it('write base64url without padding, and read back exactly what they wrote', () => {
     const awkward = Uint8Array.of(0xfb, 0xff, 0xbf, 0xfb);  // "+" and "/" in plain base64
     expect(toBase64Url(awkward)).toBe('-_-_-w');
     expect(fromBase64Url('-_-_-w')).toEqual(awkward);
-    expect(['AAAAA', '!AAA', 'AAA!'].map(fromBase64Url)).toEqual([null, null, null]);
+    for (const text of ['AAAAA', '!AAA', 'AAA!']) {
+      expect(fromBase64Url(text), text).toBeNull();
+    }
     const typed = bytes('\ufeff0\r\n3 2\nゼピロ　ミナ ｱｲｳ\n2\n');
     expect(readSession(describeSession(4242, typed))).toEqual({seed: 4242, typed});
     expect(readSession('seed=0&typed=')).toEqual({seed: 0, typed: new Uint8Array(0)});
@@ -29,13 +30,5 @@ describe('share links', () => {
     }
     expect(readSession(typed('1\n'.repeat(kMostTypedBytes / 2)))?.typed).toHaveLength(
       kMostTypedBytes);
-  });
-
-  it('take exactly the seeds the program takes', async () => {
-    for (const [seed, taken] of [[kLargestSeed, true], [kLargestSeed + 1, false]]) {
-      const {session} = await run(Number(seed), []);
-      expect(session.ended, `program, seed ${seed}`).toBe(!taken);
-      expect(readSession(`seed=${seed}&typed=`) !== null, `link, seed ${seed}`).toBe(taken);
-    }
   });
 });

@@ -3,7 +3,7 @@ import {SessionHost} from '../../web/src/session_host.js';
 import {followInput} from '../../web/src/input_line.js';
 import {Notice} from '../../web/src/notices.js';
 import {automationInterface} from '../../web/src/automation.js';
-import {describeSession, kMostTypedBytes} from '../../web/src/session_description.js';
+import {describeSession} from '../../web/src/session_description.js';
 import {fakeProgram} from './fake_program.js';
 
 /** @type {SessionHost[]} hosts whose sessions a test leaves running */
@@ -19,11 +19,18 @@ function open(fragment = '', program = fakeProgram()) {
   const host = new SessionHost(parts, program);
   followInput(parts, host);
   opened.push(host);
-  return {host, parts, notice, zepiro: automationInterface(host)};
+  const zepiro = automationInterface(host);
+  /** What the page shows of its session: the notice is null when hidden. */
+  const seen = () => ({seed: zepiro.seed, shownSeed: parts.seed.textContent,
+    transcript: zepiro.transcript(), ended: zepiro.ended, line: parts.line.disabled,
+    send: parts.send.disabled, notice: notice.hidden ? null : notice.textContent});
+  return {host, parts, notice, zepiro, seen};
 }
 
 const link = (/** @type {number} */ seed, /** @type {string} */ typed) =>
   `#${describeSession(seed, new TextEncoder().encode(typed))}`;
+const unreadable = 'この端末に保存されていたセッションは読めなかったため、削除しました。';
+const offered = expect.stringContaining('前回のセッション');
 
 beforeEach(() => localStorage.clear());
 afterEach(() => opened.splice(0).forEach((host) => host.session.stop()));
@@ -31,116 +38,94 @@ afterEach(() => opened.splice(0).forEach((host) => host.session.stop()));
 describe('SessionHost', () => {
   it('replays a link, shows it, and shares the same link; refuses a broken one', async () => {
     const scrolled = vi.spyOn(window, 'scrollTo');
-    const {parts, notice, zepiro} = open(link(77, 'a\rb\nc\n'));
+    const {parts, zepiro, seen} = open(link(77, 'a\rb\nc\n'));
     await zepiro.idle();
     expect(scrolled).toHaveBeenCalled();  // to the newest text
     scrolled.mockRestore();
     expect(location.hash).toBe('');
-    expect([zepiro.seed, parts.seed.textContent, notice.hidden]).toEqual([77, '77', true]);
-    expect(zepiro.transcript()).toBe('>a\rb\nc\n');
+    expect(seen()).toMatchObject({seed: 77, shownSeed: '77', notice: null,
+      transcript: '>a\rb\nc\n'});
     expect([...parts.screen.querySelectorAll('.line')].map((line) => line.textContent))
       .toEqual(['>a\rb', 'a\rb', 'c', 'c', '']);
     expect(zepiro.shareLink()).toBe(`${location.origin}/index.html${link(77, 'a\rb\nc\n')}`);
     const broken = open('#seed=1&typed=!');
     await broken.zepiro.idle();
-    expect([broken.notice.textContent?.includes('リンクを読めません'), broken.zepiro.transcript()])
-      .toEqual([true, '>']);  // refused, and started afresh
+    expect(broken.seen()).toMatchObject({transcript: '>',  // refused, and started afresh
+      notice: expect.stringContaining('リンクを読めません')});
   });
 
   it('says how the program ended, stops the input line, and starts anew when asked', async () => {
     /** @param {() => number} end  what the program does on reading "x" */
     const program = (end) =>
       fakeProgram({onRead: (terminal, chunk) => (chunk[0] === 0x78 ? end() : undefined)});
-    for (const [end, said, kept] of /** @type {[() => number, string, number][]} */ ([
-      [() => 0, '終了しました。', 0], [() => 2, '終了コード 2', 1],
-      [() => { throw new Error('no memory'); }, '異常終了', 1]])) {
-      const {parts, notice, zepiro} = open('', program(end));
+    for (const [end, said] of /** @type {[() => number, string][]} */ ([
+      [() => 0, '終了しました。'], [() => 2, '終了コード 2'],
+      [() => { throw new Error('no memory'); }, '異常終了']])) {
+      const {parts, notice, zepiro, seen} = open('', program(end));
       await zepiro.type('a');
       parts.line.value = 'x';
       parts.send.click();
       await zepiro.idle();
-      const input = () => ({ended: zepiro.ended, line: parts.line.disabled,
-        send: parts.send.disabled, notice: notice.hidden ? null : notice.textContent});
-      expect(input()).toMatchObject({ended: true, line: true, send: true,
+      expect(seen()).toMatchObject({ended: true, line: true, send: true,
         notice: expect.stringContaining(said)});
-      expect(localStorage.length, said).toBe(kept);  // only the program's own end lets it go
       const ended = zepiro.seed;
       notice.querySelector('button')?.click();
-      expect(input()).toEqual({ended: false, line: false, send: false, notice: null});
+      expect(seen()).toMatchObject({ended: false, line: false, send: false, notice: null});
       expect(zepiro.seed).not.toBe(ended);
     }
   });
 
-  it('enters the input line on Enter, not on an input method\'s, and keeps one too long', async () => {
-    const {parts, notice, zepiro} = open();
-    const press = (/** @type {KeyboardEventInit} */ key) =>
-      parts.line.dispatchEvent(new KeyboardEvent('keydown', {key: 'Enter', ...key}));
-    parts.line.value = 'a'.repeat(kMostTypedBytes);  // with its line end, past a link's size
-    press({});
-    expect({line: parts.line.value.length, notice: notice.textContent}).toEqual(
-      {line: kMostTypedBytes, notice: expect.stringContaining(`${kMostTypedBytes}バイトまで`)});
-    parts.line.value = '1';
-    press({isComposing: true});
-    press({keyCode: 229});
-    await zepiro.idle();
-    expect(zepiro.transcript()).toBe('>');
-    press({});
-    await zepiro.idle();
-    expect({line: parts.line.value, transcript: zepiro.transcript()}).toEqual(
-      {line: '', transcript: '>1\n'});
-  });
-
-  it('settles the promises of a session it leaves for another', async () => {
-    const {host, zepiro} = open('', fakeProgram({run: () => new Promise(() => {})}));
-    const waiting = [zepiro.idle(), zepiro.type('1')];
-    host.startNew();
-    await Promise.all(waiting);
-  });
+  it('tells its listeners of each change, and settles the promises of a session it leaves',
+    async () => {
+      const {host, zepiro} = open('', fakeProgram({run: () => new Promise(() => {})}));
+      /** @type {string[]} */
+      const changes = [];
+      host.listen((change) => changes.push(change));
+      const waiting = [zepiro.idle(), zepiro.type('1')];
+      host.startNew();
+      await Promise.all(waiting);
+      expect(changes).toEqual(['began', 'typed', 'left', 'began']);
+    });
 
   it('says when the device keeps no session, and lets go of one it cannot read', async () => {
     localStorage.setItem('zepiro.session', 'seed=1&typed=!!');
-    const {notice, zepiro} = open();
-    expect([notice.textContent, localStorage.length]).toEqual(
-      ['この端末に保存されていたセッションは読めなかったため、削除しました。', 0]);
+    const {zepiro, seen} = open();
+    expect({notice: seen().notice, kept: localStorage.length}).toEqual(
+      {notice: unreadable, kept: 0});
     // Storage off: happy-dom's localStorage takes a property set on it as an item.
     const off = () => {
       throw new DOMException('off', 'SecurityError');
     };
     vi.stubGlobal('localStorage', {getItem: off, setItem: off, removeItem: off});
     await zepiro.type('1');
-    expect([notice.textContent?.includes('保存できませんでした'), open().notice.hidden])
-      .toEqual([true, true]);  // nor anything offered
+    expect({notice: seen().notice, nothingOffered: open().seen().notice}).toEqual(
+      {notice: expect.stringContaining('保存できませんでした'), nothingOffered: null});
     vi.unstubAllGlobals();
   });
 
   it('offers the session kept on the device, even while a link is replayed', async () => {
     const first = open();
-    expect(first.notice.hidden).toBe(true);  // nothing kept yet, nothing offered
     await first.zepiro.type('kept');
     const kept = localStorage.getItem('zepiro.session');
     const same = open(link(first.zepiro.seed, 'kept\n'));
     await same.zepiro.idle();
-    expect(same.notice.hidden).toBe(true);  // nothing else to offer
+    expect(same.seen().notice).toBeNull();  // nothing else to offer
     const seed = first.zepiro.seed;
     for (const [other, typed] of /** @type {[number, string][]} */ (
       [[(seed + 1) % 2 ** 32, 'kept\n'], [seed, 'kapt\n'], [seed, 'kept\n\n']])) {
-      expect(open(link(other, typed)).notice.textContent).toContain('前回のセッション');
+      expect(open(link(other, typed)).seen().notice).toEqual(offered);
     }
-    const {notice, zepiro} = open(link(5, 'a\n'));
+    const {zepiro, seen} = open(link(5, 'a\n'));
     await zepiro.idle();
-    expect([notice.textContent?.includes('前回のセッション'),
-      localStorage.getItem('zepiro.session')]).toEqual([true, kept]);
+    expect({notice: seen().notice, kept: localStorage.getItem('zepiro.session')}).toEqual(
+      {notice: offered, kept});
     await zepiro.type('b');  // the link's session is now the one kept, and goes on when asked
     const again = open();
     await again.zepiro.idle();
-    expect([again.notice.textContent?.includes('前回のセッション'),
-      again.notice.textContent?.includes('シード')]).toEqual([true, false]);  // the header shows it
+    expect(again.seen().notice).toEqual(offered);
+    expect(again.seen().notice).not.toContain('シード');  // the header shows it
     again.notice.querySelector('button')?.click();
     await again.zepiro.idle();
-    expect([again.zepiro.seed, again.zepiro.transcript(), again.notice.hidden])
-      .toEqual([5, '>a\nb\n', true]);
-    localStorage.setItem('zepiro.session', 'seed=1&typed=!!');
-    expect([open(link(5, 'a\n')).notice.textContent, localStorage.length]).toEqual(
-      ['この端末に保存されていたセッションは読めなかったため、削除しました。', 0]);
+    expect(again.seen()).toMatchObject({seed: 5, transcript: '>a\nb\n', notice: null});
   });
 });
