@@ -25,8 +25,6 @@ it('follows the text in blocks: a line that grows, lines let go, a new screen', 
   view.show();
   expect(shown(view)).toEqual(
     view.text.linesFrom(0).map((runs) => runs.map((r) => r.text).join('')));
-  expect({first: shown(view)[0], lines: shown(view).length}).toEqual(
-    {first: '2', lines: kMostScreenLines});
   view.text.add('\n\nd', 'output');
   view.show();
   expect(shown(view)).toEqual(['d']);
@@ -41,6 +39,17 @@ it('follows the text in blocks: a line that grows, lines let go, a new screen', 
   expect({kept: view.element.contains(kept), blocks: blocks()}).toEqual(
     {kept: true, blocks: [49, ...Array(39).fill(50), 1]});
   expect(shown(view).slice(68, 71)).toEqual(['a', 'b', 'c']);
+});
+
+it('keeps a screen\'s last lines, however many it lets go', () => {
+  const text = new ScreenText(2);
+  for (let i = 0; i < 3 * kMostScreenLines; ++i) {
+    text.add(`${i}\n`, 'output');
+  }
+  const kept = text.linesFrom(0);
+  expect({dropped: text.dropped, end: text.end, kept: kept.length, first: kept[0][0].text,
+    fromEnd: text.linesFrom(text.end - 2)}).toEqual({dropped: 4001, end: 6001, kept: 2000,
+    first: '4001', fromEnd: [[{text: '5999', kind: 'output'}], []]});
 });
 
 it('spaces characters as measured in their font, and sizes cells by the written rows', () => {
