@@ -3,7 +3,7 @@
 
 import {readFileSync} from 'node:fs';
 import {resolve} from 'node:path';
-import {beforeAll, expect, it, vi} from 'vitest';
+import {expect, it, vi} from 'vitest';
 import {describeSession, kMostTypedBytes} from '../../web/src/session_description.js';
 
 vi.mock('../../web/src/program_loader.js', async () => {
@@ -18,16 +18,15 @@ const part = (/** @type {string} */ id) => /** @type {HTMLInputElement} */ (
 const said = () => part('notice').textContent;
 const rule = '-'.repeat(29);
 
-beforeAll(async () => {
+it('opens a session, takes lines, starts anew or from a link, and hands out results', async () => {
+  // Opened in the test, not before it, so that a page that fails to open fails the test.
   document.body.innerHTML = page.slice(page.indexOf('<body>') + 6, page.indexOf('</body>'));
   await import('../../web/src/main.js');
   await zepiro.idle();
-});
-
-it('opens a session, enters lines on Enter and 送信, and starts anew or from a link', async () => {
   expect({busy: part('screen').hasAttribute('aria-busy'), focused: document.activeElement?.id,
-    seed: part('seed').textContent, manifest: document.querySelector('link[rel="manifest"]') !== null})
-    .toEqual({busy: false, focused: 'line', seed: String(zepiro.seed), manifest: true});
+    seed: part('seed').textContent,
+    manifest: document.querySelector('link[rel="manifest"]') !== null}).toEqual(
+    {busy: false, focused: 'line', seed: String(zepiro.seed), manifest: true});
   const press = (/** @type {KeyboardEventInit} */ key) =>
     part('line').dispatchEvent(new KeyboardEvent('keydown', {key: 'Enter', ...key}));
   part('line').value = 'a'.repeat(kMostTypedBytes);  // with its line end, past a link's size
@@ -52,9 +51,8 @@ it('opens a session, enters lines on Enter and 送信, and starts anew or from a
   window.dispatchEvent(new HashChangeEvent('hashchange'));
   await zepiro.idle();
   expect({seed: zepiro.seed, transcript: zepiro.transcript()}).toEqual({seed: 5, transcript: '>c\n'});
-});
 
-it('hands out the link and the last result, and says what it did', async () => {
+  // The hand-out buttons, each with what the notice says of it.
   const copied = vi.spyOn(navigator.clipboard, 'writeText').mockResolvedValue();
   const saved = vi.spyOn(HTMLAnchorElement.prototype, 'click').mockImplementation(() => {});
   vi.spyOn(URL, 'createObjectURL').mockReturnValue('blob:png');

@@ -23,7 +23,8 @@ function open(fragment = '', program = fakeProgram()) {
   /** What the page shows of its session: the notice is null when hidden. */
   const seen = () => ({seed: zepiro.seed, shownSeed: parts.seed.textContent,
     transcript: zepiro.transcript(), ended: zepiro.ended, line: parts.line.disabled,
-    send: parts.send.disabled, notice: notice.hidden ? null : notice.textContent});
+    send: parts.send.disabled, notice: notice.hidden ? null : notice.textContent,
+    action: notice.querySelector('button')?.textContent});
   return {host, parts, notice, zepiro, seen};
 }
 
@@ -67,7 +68,7 @@ describe('SessionHost', () => {
       parts.send.click();
       await zepiro.idle();
       expect(seen()).toMatchObject({ended: true, line: true, send: true,
-        notice: expect.stringContaining(said)});
+        notice: expect.stringContaining(said), action: '新しく始める'});
       const ended = zepiro.seed;
       notice.querySelector('button')?.click();
       expect(seen()).toMatchObject({ended: false, line: false, send: false, notice: null});
@@ -122,7 +123,7 @@ describe('SessionHost', () => {
     await zepiro.type('b');  // the link's session is now the one kept, and goes on when asked
     const again = open();
     await again.zepiro.idle();
-    expect(again.seen().notice).toEqual(offered);
+    expect(again.seen()).toMatchObject({notice: offered, action: '続きから'});
     expect(again.seen().notice).not.toContain('シード');  // the header shows it
     again.notice.querySelector('button')?.click();
     await again.zepiro.idle();
