@@ -36,7 +36,7 @@ export default [
         ...globals.browser, mergeInto: 'readonly', LibraryManager: 'readonly',
         Asyncify: 'readonly', Module: 'readonly', HEAPU8: 'readonly', HEAP32: 'readonly',
         allocateUTF8: 'readonly', _malloc: 'readonly', ccall: 'readonly', thisProgram: 'readonly',
-        cp932: 'readonly',
+        cp932: 'readonly', UTF8ToString: 'readonly', _zepiro_version: 'readonly',
       },
     },
     // Emscripten's own tools read these as the JavaScript of their day.

@@ -11,3 +11,9 @@ Module['start'] = function (args) {
   });
   return ccall('main', 'number', ['number', 'number'], [argv.length, table], {async: true});
 };
+
+// The program's version, as --version writes it: the string that
+// zepiro_version (src/console/web/page_rules_web.cpp) returns.
+Module['version'] = function () {
+  return UTF8ToString(_zepiro_version());
+};

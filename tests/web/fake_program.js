@@ -11,12 +11,13 @@
  * @param {(terminal: Terminal, chunk: Uint8Array) => number | undefined} [behaviour.onRead]
  *   what it does with a chunk read; a number ends it with that status
  * @param {(terminal: Terminal) => Promise<number>} [behaviour.run]  all it does instead
+ * @param {string} [behaviour.version]
  * @returns {CreateProgram}
  */
 export function fakeProgram({capacity = 64, onRead = (terminal, chunk) => {
   terminal.write(1, chunk);
   return undefined;
-}, run = undefined} = {}) {
+}, run = undefined, version = '2.2.0'} = {}) {
   return async ({terminal}) => ({
     async start() {
       if (run) {
@@ -36,5 +37,6 @@ export function fakeProgram({capacity = 64, onRead = (terminal, chunk) => {
     },
     _zepiro_cell_width: (codePoint) => (codePoint < 0x80 ? 1 : 2),
     _zepiro_page_break_line_ends: () => 25,
+    version: () => version,
   });
 }

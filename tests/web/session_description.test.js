@@ -13,8 +13,10 @@ describe('session descriptions', () => {
       expect(fromBase64Url(text), text).toBeNull();
     }
     const typed = bytes('\ufeff0\r\n3 2\nゼピロ　ミナ ｱｲｳ\n2\n');
-    expect(readSession(describeSession(4242, typed))).toEqual({seed: 4242, typed});
-    expect(readSession('seed=0&typed=')).toEqual({seed: 0, typed: new Uint8Array(0)});
+    const session = {seed: 4242, typed, version: '2.10.0-rc.1+a'};
+    expect(readSession(describeSession(session))).toEqual(session);
+    expect(readSession('seed=0&typed=')).toEqual(  // made before links named a version
+      {seed: 0, typed: new Uint8Array(0), version: '2.2.0'});
   });
 
   it('refuse anything but the form they write', () => {
@@ -22,7 +24,8 @@ describe('session descriptions', () => {
     for (const description of [
       'seed=01&typed=', 'seed=-1&typed=', 'seed=1&typed=MQo=', 'seed=1&typed=MQ+K',
       'seed=1&typed=MQo&x=1', 'typed=MQo&seed=1', 'seed=1&typed=MQp', 'xseed=1&typed=',
-      'seed=1&typed=AAAAA',  // not the form written
+      'seed=1&typed=AAAAA', 'seed=1&typed=&version=', 'seed=1&typed=&version=2 2',
+      'seed=1&version=2&typed=',  // not the form written
       typed('1'), `seed=1&typed=${toBase64Url(Uint8Array.of(0xff, 0x0a))}`,  // no line end, no UTF-8
       typed('1\n'.repeat(kMostTypedBytes / 2 + 1)),
     ]) {

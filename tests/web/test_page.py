@@ -72,7 +72,7 @@ class Page(SeleniumDialogue, unittest.TestCase):
         for composing in ("isComposing: true", "keyCode: 229"):
             self.driver.execute_script("arguments[0].dispatchEvent(new KeyboardEvent("
                                        f"'keydown', {{key: 'Enter', {composing}}}))", line)
-        typed = "return zepiro.shareLink().split('typed=')[1]"
+        typed = "return zepiro.shareLink().split('typed=')[1].split('&')[0]"
         self.assertEqual(self.driver.execute_script(typed), "")
         line.send_keys(Keys.ENTER)
         self.assertEqual(self.driver.execute_script(typed), link_text("1"))

@@ -27,6 +27,7 @@ export function automationInterface(host) {
     get ended() {
       return host.session.ended;
     },
+    /** A link to the session as far as it went; null until the program has loaded. */
     shareLink: () => host.shareLink(),
   };
 }

@@ -55,8 +55,13 @@ export class HandOut {
     this.screen = screen;
   }
 
-  copyLink() {
-    return this.copy(this.host.shareLink(), 'このセッションのリンクをコピーしました。');
+  async copyLink() {
+    const link = this.host.shareLink();
+    if (link === null) {
+      this.notice.say('プログラムを読み込んでいます。読み込みが終わってから、もう一度押してください。');
+      return;
+    }
+    await this.copy(link, 'このセッションのリンクをコピーしました。');
   }
 
   async copyResult() {

@@ -24,7 +24,8 @@ function part(id) {
 
 const screen = part('screen');
 const notice = new Notice(part('notice'));
-const host = new SessionHost({screen, seed: part('seed'), notice}, loadProgram('zepiro.js'));
+const host = new SessionHost({screen, seed: part('seed'), version: part('version'), notice},
+  loadProgram('zepiro.js'));
 /** @type {HTMLInputElement} */
 const line = part('line');
 followInput({line, send: part('send')}, host);

@@ -1,6 +1,6 @@
 // The program as the page runs it: one instance of the Emscripten module
-// (zepiro.js) per session, and the rules of the console that the page takes
-// from it rather than keeping copies of its own.
+// (zepiro.js) per session, and the rules of the console (and the version)
+// that the page takes from it rather than keeping copies of its own.
 
 /** The program's standard output, as its writes name it; its standard error is 2. */
 export const kStandardOutput = 1;
@@ -24,6 +24,7 @@ export const kStandardOutput = 1;
  *   runs main with `args` after its name; resolves with the exit status
  * @property {(codePoint: number) => number} _zepiro_cell_width
  * @property {() => number} _zepiro_page_break_line_ends
+ * @property {() => string} version  as --version names it (program_start.js)
  */
 
 /**
@@ -38,6 +39,7 @@ export const kStandardOutput = 1;
  * @property {(codePoint: number) => number} cellWidth
  *   the cells a character takes: 1 or 2, the width of its CP932 form
  * @property {number} pageBreakLineEnds  line ends in a row that start a new screen
+ * @property {string} version  the program's, which a seed draws the same on
  */
 
 /**
@@ -48,5 +50,6 @@ export function rulesOf(instance) {
   return {
     cellWidth: (codePoint) => instance._zepiro_cell_width(codePoint),
     pageBreakLineEnds: instance._zepiro_page_break_line_ends(),
+    version: instance.version(),
   };
 }

@@ -1,11 +1,15 @@
-// A session as a link: `#seed=N&typed=T`, N the seed in decimal, T the UTF-8
-// bytes typed so far (each line with its "\n") in base64url without padding.
-// The same form keeps the last session on the device.
+// A session as a link: `#seed=N&typed=T&version=V`, N the seed in decimal, T
+// the UTF-8 bytes typed so far (each line with its "\n") in base64url without
+// padding, V the version of the program that ran it: the same seed and bytes
+// draw the same only on the same version. The same form keeps sessions on the
+// device.
 
 /** The largest seed the program takes (`--seed`); a test holds the two together. */
 export const kLargestSeed = 4294967295;
 /** More typed bytes than a long evening of draws and tallies would take. */
 export const kMostTypedBytes = 65536;
+/** The version that made a link without one: links named none before it. */
+export const kUnnamedVersion = '2.2.0';
 
 /** @param {Uint8Array} bytes */
 export function toBase64Url(bytes) {
@@ -31,18 +35,15 @@ export function fromBase64Url(text) {
 }
 
 /**
- * @param {number} seed
- * @param {Uint8Array} typed
+ * A session as a link or the device describes it: its seed, the bytes typed
+ * into it, replayed exactly as they are, and the version that ran it.
+ * @typedef {{seed: number, typed: Uint8Array, version: string}} SessionDescription
  */
-export function describeSession(seed, typed) {
-  return `seed=${seed}&typed=${toBase64Url(typed)}`;
-}
 
-/**
- * A session as a link or the device describes it: its seed and the bytes
- * typed into it, replayed exactly as they are.
- * @typedef {{seed: number, typed: Uint8Array}} SessionDescription
- */
+/** @param {SessionDescription} session */
+export function describeSession({seed, typed, version}) {
+  return `seed=${seed}&typed=${toBase64Url(typed)}&version=${version}`;
+}
 
 /**
  * Reads what describeSession wrote (without the "#"); null if anything in it
@@ -51,7 +52,8 @@ export function describeSession(seed, typed) {
  * @returns {SessionDescription | null}
  */
 export function readSession(description) {
-  const fields = /^seed=(0|[1-9][0-9]{0,9})&typed=([A-Za-z0-9_-]*)$/.exec(description);
+  const fields = new RegExp('^seed=(0|[1-9][0-9]{0,9})&typed=([A-Za-z0-9_-]*)' +
+    '(?:&version=([0-9A-Za-z.+-]{1,40}))?$').exec(description);
   if (fields === null || Number(fields[1]) > kLargestSeed ||
       fields[2].length > Math.ceil(kMostTypedBytes * 4 / 3)) {
     return null;
@@ -65,5 +67,5 @@ export function readSession(description) {
   } catch {
     return null;
   }
-  return {seed: Number(fields[1]), typed};
+  return {seed: Number(fields[1]), typed, version: fields[3] ?? kUnnamedVersion};
 }

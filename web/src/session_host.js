@@ -1,17 +1,22 @@
 // The page's sessions: one at a time on the screen, started fresh, from a
-// link or from the session kept on the device, and what the page says when
-// one ends or is refused. A session left for another is stopped. The parts
-// that follow the session shown (the input line, 送信) listen to the host.
+// link or from a session kept on the device, and what the page says when
+// one ends or is refused. A session left for another is stopped, and stays
+// kept. The session shown is kept on the device and in the address bar as it
+// goes. The parts that follow the session shown (the input line, 送信)
+// listen to the host.
 
 import {Session, kSessionLimits} from './session.js';
 import {ScreenText} from './screen_text.js';
 import {ScreenView, scrollToNewest} from './screen_view.js';
 import {describeSession, kMostTypedBytes, readSession} from './session_description.js';
-import {remember, remembered} from './storage.js';
+import {KeptSessions, kMostKept} from './storage.js';
+import {summarize} from './session_summary.js';
+import {AddressBar} from './address_bar.js';
 
 /** @typedef {import('./program.js').CreateProgram} CreateProgram */
 /** @typedef {import('./notices.js').Notice} Notice */
-/** @typedef {import('./session_description.js').SessionDescription} SessionDescription */
+/** @typedef {import('./storage.js').Entry} Entry */
+/** @typedef {import('./storage.js').KeptSession} KeptSession */
 
 /** A seed for a new session. */
 function randomSeed() {
@@ -23,6 +28,7 @@ function randomSeed() {
  * @typedef {object} HostParts
  * @property {HTMLElement} screen  busy (aria-busy) until the program has loaded, or failed to
  * @property {HTMLElement} seed  where the session's seed is shown
+ * @property {HTMLElement} version  where the program's version is shown, once it has started
  * @property {Notice} notice
  */
 
@@ -44,19 +50,10 @@ const kKeptLimits = {...kSessionLimits, replayOutput: Infinity};
 
 const kUnreadableKept = 'この端末に保存されていたセッションは読めなかったため、削除しました。';
 
-/**
- * @param {SessionDescription} one
- * @param {SessionDescription} other
- */
-function sameSession(one, other) {
-  return one.seed === other.seed && one.typed.length === other.typed.length &&
-    one.typed.every((byte, i) => byte === other.typed[i]);
-}
-
 export class SessionHost {
   /**
    * Opens the session a link's fragment describes, else a new one with the
-   * kept one offered.
+   * kept ones offered.
    * @param {HostParts} parts
    * @param {CreateProgram} createProgram
    */
@@ -73,6 +70,14 @@ export class SessionHost {
     this.saidUnkept = false;
     /** @type {SessionSource} */
     this.source = 'new';
+    this.store = new KeptSessions(location.pathname);
+    this.address = new AddressBar();
+    /** @type {Entry} where the session shown is kept */
+    this.entry = {id: '', written: null};
+    /** @type {string | null} the version a link or kept session shown names; null for a new one */
+    this.madeBy = null;
+    /** @type {string | null} the program's, known once one has started */
+    this.version = null;
     /** The notice's action that starts a new session. */
     this.startAnew = {label: '新しく始める', run: () => void this.startNew()};
     /** @type {Session} */
@@ -100,13 +105,16 @@ export class SessionHost {
 
   /**
    * Starts a session, stopping the one shown before; `typed` bytes are
-   * replayed into it at once.
+   * replayed into it at once. The address bar holds a link's fragment as it
+   * was opened, and any other session once its program waits.
    * @param {number} seed
    * @param {Uint8Array} typed
    * @param {SessionSource} [source]
+   * @param {Entry} [entry]  where it is kept: a new entry unless given
+   * @param {string | null} [madeBy]  the version a link or kept session names
    * @returns {Session}
    */
-  start(seed, typed, source = 'new') {
+  start(seed, typed, source = 'new', entry = this.store.newEntry(), madeBy = null) {
     const left = this.session;
     if (left !== undefined) {
       left.stop();
@@ -114,7 +122,12 @@ export class SessionHost {
     }
     this.view = null;
     this.source = source;
+    this.entry = entry;
+    this.madeBy = madeBy;
     this.saidUnkept = false;
+    if (source !== 'link') {
+      this.address.show('');
+    }
     this.parts.screen.replaceChildren();
     this.parts.seed.textContent = String(seed);
     /** @returns {boolean} */
@@ -125,6 +138,7 @@ export class SessionHost {
         if (shown()) {
           const text = new ScreenText(rules.pageBreakLineEnds);
           this.view = new ScreenView(this.parts.screen, text, rules.cellWidth);
+          this.ranBy(rules.version);
         }
       },
       output: (text, kind) => {
@@ -148,34 +162,49 @@ export class SessionHost {
   }
 
   /**
-   * Starts a new session and offers to go on with the one kept on the device, if any.
-   * @param {string} [first]  what the notice says before the offer
+   * Starts a new session and offers to go on with each one kept on the
+   * device, newest first. Those that cannot be read have been let go, and
+   * the notice says so.
+   * @param {string} [first]  what the notice says before the offers
    */
   startWithOffer(first = '') {
     const session = this.startNew();
-    this.tellOfKept(first, '前回のセッションの続きから始められます。', null);
+    const {kept, unreadable} = this.store.list();
+    const said = first + (unreadable > 0 ? kUnreadableKept : '');
+    if (kept.length > 0) {
+      this.parts.notice.offer(
+        `${said}この端末に残っている、終わっていないセッションの続きから始められます（新しい順）。`,
+        kept.map((one) => ({about: summarize(one), label: '続きから',
+          run: () => this.takeOffer(one)})));
+    } else if (said !== '') {
+      this.parts.notice.say(said);
+    }
     return session;
   }
 
   /**
-   * Says what the notice says first, then offers the session kept on the
-   * device, unless it is the one shown; one that cannot be read has been let
-   * go, and the notice says so instead.
-   * @param {string} first
-   * @param {string} offer  what the notice says of the kept session
-   * @param {SessionDescription | null} shown  the session shown, if it came from elsewhere
+   * Goes on with a kept session. The session shown stays kept if anything
+   * was typed into it.
+   * @param {KeptSession} kept
    */
-  tellOfKept(first, offer, shown) {
-    const kept = remembered();
-    if (kept === 'unreadable') {
-      this.parts.notice.say(first + kUnreadableKept);
-    } else if (kept !== null && (shown === null || !sameSession(kept, shown))) {
-      this.parts.notice.say(first + offer, {label: '続きから', run: () => {
-        this.parts.notice.hide();
-        this.start(kept.seed, kept.typed, 'kept');
-      }});
-    } else if (first !== '') {
-      this.parts.notice.say(first);
+  takeOffer(kept) {
+    this.parts.notice.hide();
+    const {seed, typed, version} = kept.session;
+    this.start(seed, typed, 'kept', this.store.take(kept), version);
+  }
+
+  /**
+   * The program of the session shown has started: the page shows its
+   * version, and names the one a link or kept session was made by if it is
+   * another, as a seed draws the same only on the same version.
+   * @param {string} version
+   */
+  ranBy(version) {
+    this.version = version;
+    this.parts.version.textContent = version;
+    if (this.madeBy !== null && this.madeBy !== version) {
+      this.parts.notice.prepend(`${this.source === 'link' ? 'このリンク' : 'このセッション'}は` +
+        `版 ${this.madeBy} で作られました。版 ${version} で再生しているため、抽選などが違うことがあります。`);
     }
   }
 
@@ -221,16 +250,30 @@ export class SessionHost {
   }
 
   /**
-   * Keeps the session on the device. A link's session replaces the session
-   * kept only once something is typed into it: the link itself keeps its
-   * replay, and the page has said so when it opened.
+   * Keeps the session shown in the address bar and, once something is typed
+   * into it here, on the device; lets it go once it ended through the
+   * program's own end (status 0). A link's session is left to its link until
+   * something is typed into it. A session stopped by the page, or broken
+   * down, stays kept as it was, to be taken up again.
    * @param {Session} session
    */
   keep(session) {
-    if (this.source === 'link' && session.typedLength() === session.replayedLength) {
+    const typedHere = session.typedLength() > session.replayedLength;
+    if (session.ended && session.status === 0) {
+      this.store.letGo(this.entry);
+    }
+    if (this.version === null || (this.source === 'link' && !typedHere)) {
       return;
     }
-    if (!remember(session) && !this.saidUnkept) {
+    const description = {seed: session.seed, typed: session.typedBytes(), version: this.version};
+    this.address.show(describeSession(description));
+    if (session.ended || !typedHere) {
+      return;
+    }
+    const {kept, letGo} = this.store.keep(this.entry, description);
+    letGo.forEach((one) => this.parts.notice.prepend(`この端末に残せるセッションは${kMostKept}件までのため、` +
+      `いちばん前に入力したセッション（${summarize(one)}）を削除しました。`));
+    if (!kept && !this.saidUnkept) {
       this.saidUnkept = true;
       this.parts.notice.say('この端末にセッションを保存できませんでした（保存領域が一杯か、使えません）。' +
         '続きを残すには「リンクをコピー」を使ってください。');
@@ -271,9 +314,9 @@ export class SessionHost {
   }
 
   /**
-   * Opens the session a link's fragment describes, if it has one. A session
-   * kept on the device stays kept, and offered, until one is typed into the
-   * link's.
+   * Opens the session a link's fragment describes, if it has one: in the
+   * tab's own entry if it is that entry's session (the tab was reloaded),
+   * else in a new one, so that the sessions kept stay as they are.
    * @returns {Session | null} the session started, null if there was no fragment
    */
   openFragment() {
@@ -281,21 +324,30 @@ export class SessionHost {
     if (fragment === '') {
       return null;
     }
-    history.replaceState(null, '', location.pathname + location.search);
     const shared = readSession(fragment);
     if (shared === null) {
       return this.refuseLink();
     }
     this.parts.notice.hide();
-    const session = this.start(shared.seed, shared.typed, 'link');
-    this.tellOfKept('', 'リンクのセッションを開きました。前回のセッションは、' +
-      'ここで入力するまでこの端末に残ります。', shared);
+    const session = this.start(shared.seed, shared.typed, 'link', this.store.entryFor(shared),
+      shared.version);
+    if (this.store.list().unreadable > 0) {
+      this.parts.notice.say(kUnreadableKept);
+    }
     return session;
   }
 
-  /** A link to this session as far as it went. */
+  /**
+   * A link to this session as far as it went, naming the version that runs
+   * it; null until the page's program has started, and named its version.
+   */
   shareLink() {
+    if (this.version === null) {
+      return null;
+    }
     const base = location.href.replace(/#.*$/, '');
-    return `${base}#${describeSession(this.session.seed, this.session.typedBytes())}`;
+    const {seed} = this.session;
+    const typed = this.session.typedBytes();
+    return `${base}#${describeSession({seed, typed, version: this.version})}`;
   }
 }
