@@ -203,32 +203,38 @@ Scan scanNumber(Console& console, int& value) {
   return Scan::number;
 }
 
-void startQuestion(Console& console, std::string_view prompt,
+// Writes the question's prompt and sends all output; the platform then hears
+// what the answer is, each time a prompt is shown and before anything is
+// read, even when the answer was typed ahead.
+void startQuestion(Console& console, InputKind kind, std::string_view prompt,
                    std::initializer_list<FormatArg> args) {
   std::string& question = ReadScratch::prompt(console);
   question.clear();
   formatTo(question, prompt, args);
   writeText(console, question);
   flush(console);
+  expectInput(kind);
 }
 
 // Drops the rest of the refused line, explains, and asks the same question.
-void refuse(Console& console, std::string_view notice, std::initializer_list<FormatArg> args = {}) {
+void refuse(Console& console, InputKind kind, std::string_view notice,
+            std::initializer_list<FormatArg> args = {}) {
   discardLine(console);
   write(console, notice, args);
   writeText(console, ReadScratch::prompt(console));
   flush(console);
+  expectInput(kind);
 }
 
 // A number outside the question's range, or beyond 32 bits where the question
 // has a range of its own, is answered with that range.
-void refuseNumber(Console& console, Scan scan, NumberRange range) {
+void refuseNumber(Console& console, InputKind kind, Scan scan, NumberRange range) {
   if (scan == Scan::notNumber) {
-    refuse(console, "□数字で入力してください\n");
+    refuse(console, kind, "□数字で入力してください\n");
   } else if (range.low == kAnyNumber.low && range.high == kAnyNumber.high) {
-    refuse(console, "□数字が大きすぎます\n");
+    refuse(console, kind, "□数字が大きすぎます\n");
   } else {
-    refuse(console, "□%dから%dまでの数字で入力してください\n", {range.low, range.high});
+    refuse(console, kind, "□%dから%dまでの数字で入力してください\n", {range.low, range.high});
   }
 }
 
@@ -299,19 +305,19 @@ void discardLine(Console& console) {
 
 int askNumber(Console& console, std::string_view prompt, std::initializer_list<FormatArg> args,
               NumberRange range) {
-  startQuestion(console, prompt, args);
+  startQuestion(console, InputKind::number, prompt, args);
   for (;;) {
     int value = 0;
     Scan scan = scanNumber(console, value);
     if (scan == Scan::number && value >= range.low && value <= range.high) {
       return value;
     }
-    refuseNumber(console, scan, range);
+    refuseNumber(console, InputKind::number, scan, range);
   }
 }
 
 void askPair(Console& console, int& first, int& second, std::string_view prompt) {
-  startQuestion(console, prompt, {});
+  startQuestion(console, InputKind::pair, prompt, {});
   for (;;) {
     int a = 0;
     int b = 0;
@@ -330,22 +336,22 @@ void askPair(Console& console, int& first, int& second, std::string_view prompt)
         return;
       }
     }
-    refuseNumber(console, scan, kAnyNumber);
+    refuseNumber(console, InputKind::pair, scan, kAnyNumber);
   }
 }
 
 void askWord(Console& console, std::span<char> slot, int maxWidth, std::string_view prompt,
              std::initializer_list<FormatArg> args) {
-  startQuestion(console, prompt, args);
+  startQuestion(console, InputKind::name, prompt, args);
   for (;;) {
     Name name = scanWord(console) ? storeName(console, slot, maxWidth) : Name::tooLong;
     if (name == Name::stored) {
       return;
     }
     if (name == Name::notText) {
-      refuse(console, "□使えない文字が含まれています\n");
+      refuse(console, InputKind::name, "□使えない文字が含まれています\n");
     } else {
-      refuse(console, "□半角%d文字（全角%d文字）までで入力してください\n",
+      refuse(console, InputKind::name, "□半角%d文字（全角%d文字）までで入力してください\n",
              {maxWidth, maxWidth / 2});
     }
   }
