@@ -19,6 +19,15 @@ mergeInto(LibraryManager.library, {
     return Module['terminal'].write(stream, HEAPU8.slice(bytes, bytes + count)) === false ? -1 : count;
   },
 
+  // Tells the page what the program waits for, if the page asks to know:
+  // `kind` is an InputKind of src/console/platform.h, numbered in this order.
+  zepiro_page_expect: function (kind) {
+    var page = Module['page'];
+    if (typeof page.expect === 'function') {
+      page.expect(['number', 'pair', 'name'][kind]);
+    }
+  },
+
   // The table itself is made when a name is first checked, not at start.
   zepiro_page_has_cp932: function () {
     try {

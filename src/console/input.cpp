@@ -10,16 +10,6 @@
 #include "console/text.h"
 #include "console/typed_alikes.h"
 
-// The console's scratch space that its reads work in; the console lets no one
-// else reach it.
-struct ReadScratch {
-  static std::string& ahead(Console& console) { return console.ahead_; }
-  static std::string& token(Console& console) { return console.token_; }
-  static std::string& prompt(Console& console) { return console.prompt_; }
-  static std::string& converted(Console& console) { return console.converted_; }
-  static bool& inputStarted(Console& console) { return console.inputStarted_; }
-};
-
 namespace {
 
 constexpr int kEnd = std::char_traits<char>::eof();
@@ -61,7 +51,7 @@ bool isDigit(int c) {
 // byte itself. A character of several bytes is looked at whole before it is
 // read, so the bytes looked at are kept aside until they are.
 int peekByte(Console& console, size_t at = 0) {
-  std::string& ahead = ReadScratch::ahead(console);
+  std::string& ahead = console.reads.ahead;
   if (at == 0 && ahead.empty()) {
     return console.in.rdbuf()->sgetc();
   }
@@ -76,7 +66,7 @@ int peekByte(Console& console, size_t at = 0) {
 }
 
 int takeByte(Console& console) {
-  std::string& ahead = ReadScratch::ahead(console);
+  std::string& ahead = console.reads.ahead;
   if (ahead.empty()) {
     return console.in.rdbuf()->sbumpc();
   }
@@ -159,9 +149,8 @@ void skipByteOrderMark(Console& console) {
 // Skips blanks, line ends and wide blanks; the input ending here ends the
 // dialogue. Every read starts here, the first one at the start of the input.
 void skipBlanks(Console& console) {
-  bool& started = ReadScratch::inputStarted(console);
-  if (!started) {
-    started = true;
+  if (!console.reads.started) {
+    console.reads.started = true;
     skipByteOrderMark(console);
   }
   for (Symbol s = peekSymbol(console); isBlank(s.meaning); s = peekSymbol(console)) {
@@ -203,40 +192,46 @@ Scan scanNumber(Console& console, int& value) {
   return Scan::number;
 }
 
-void startQuestion(Console& console, std::string_view prompt,
+// Writes the question's prompt and sends all output; the platform then hears
+// what the answer is, each time a prompt is shown and before anything is
+// read, even when the answer was typed ahead.
+void startQuestion(Console& console, InputKind kind, std::string_view prompt,
                    std::initializer_list<FormatArg> args) {
-  std::string& question = ReadScratch::prompt(console);
+  std::string& question = console.reads.prompt;
   question.clear();
   formatTo(question, prompt, args);
   writeText(console, question);
   flush(console);
+  expectInput(kind);
 }
 
 // Drops the rest of the refused line, explains, and asks the same question.
-void refuse(Console& console, std::string_view notice, std::initializer_list<FormatArg> args = {}) {
+void refuse(Console& console, InputKind kind, std::string_view notice,
+            std::initializer_list<FormatArg> args = {}) {
   discardLine(console);
   write(console, notice, args);
-  writeText(console, ReadScratch::prompt(console));
+  writeText(console, console.reads.prompt);
   flush(console);
+  expectInput(kind);
 }
 
 // A number outside the question's range, or beyond 32 bits where the question
 // has a range of its own, is answered with that range.
-void refuseNumber(Console& console, Scan scan, NumberRange range) {
+void refuseNumber(Console& console, InputKind kind, Scan scan, NumberRange range) {
   if (scan == Scan::notNumber) {
-    refuse(console, "□数字で入力してください\n");
+    refuse(console, kind, "□数字で入力してください\n");
   } else if (range.low == kAnyNumber.low && range.high == kAnyNumber.high) {
-    refuse(console, "□数字が大きすぎます\n");
+    refuse(console, kind, "□数字が大きすぎます\n");
   } else {
-    refuse(console, "□%dから%dまでの数字で入力してください\n", {range.low, range.high});
+    refuse(console, kind, "□%dから%dまでの数字で入力してください\n", {range.low, range.high});
   }
 }
 
-// Reads one word into ReadScratch::token, keeping at most kWordLimit bytes.
-// Returns false if it was longer.
+// Reads one word into `console.reads.token`, keeping at most kWordLimit
+// bytes. Returns false if it was longer.
 bool scanWord(Console& console) {
   skipBlanks(console);
-  std::string& token = ReadScratch::token(console);
+  std::string& token = console.reads.token;
   token.clear();
   bool whole = true;
   for (int c = peekByte(console); c != kEnd && !isBlank(c); c = peekByte(console)) {
@@ -262,11 +257,9 @@ enum class Name { stored, notText, tooLong };
 // That form must be as wide as the tables measure the name: a converter that
 // drops a character without a word (as glibc's does with the invisible tag
 // characters) or writes one in an unexpected width never lets it through.
-// The word's UTF-8 form is looked at only in here: in CP932 mode it is in the
-// conversion buffer, which the next flush overwrites.
 Name storeName(Console& console, std::span<char> slot, int maxWidth) {
-  const std::string& token = ReadScratch::token(console);
-  std::string& converted = ReadScratch::converted(console);
+  const std::string& token = console.reads.token;
+  std::string& converted = console.reads.converted;
   std::string_view text = token;
   size_t width = token.size();
   if (console.encoding == Encoding::cp932) {
@@ -299,19 +292,19 @@ void discardLine(Console& console) {
 
 int askNumber(Console& console, std::string_view prompt, std::initializer_list<FormatArg> args,
               NumberRange range) {
-  startQuestion(console, prompt, args);
+  startQuestion(console, InputKind::number, prompt, args);
   for (;;) {
     int value = 0;
     Scan scan = scanNumber(console, value);
     if (scan == Scan::number && value >= range.low && value <= range.high) {
       return value;
     }
-    refuseNumber(console, scan, range);
+    refuseNumber(console, InputKind::number, scan, range);
   }
 }
 
 void askPair(Console& console, int& first, int& second, std::string_view prompt) {
-  startQuestion(console, prompt, {});
+  startQuestion(console, InputKind::pair, prompt, {});
   for (;;) {
     int a = 0;
     int b = 0;
@@ -330,22 +323,22 @@ void askPair(Console& console, int& first, int& second, std::string_view prompt)
         return;
       }
     }
-    refuseNumber(console, scan, kAnyNumber);
+    refuseNumber(console, InputKind::pair, scan, kAnyNumber);
   }
 }
 
 void askWord(Console& console, std::span<char> slot, int maxWidth, std::string_view prompt,
              std::initializer_list<FormatArg> args) {
-  startQuestion(console, prompt, args);
+  startQuestion(console, InputKind::name, prompt, args);
   for (;;) {
     Name name = scanWord(console) ? storeName(console, slot, maxWidth) : Name::tooLong;
     if (name == Name::stored) {
       return;
     }
     if (name == Name::notText) {
-      refuse(console, "□使えない文字が含まれています\n");
+      refuse(console, InputKind::name, "□使えない文字が含まれています\n");
     } else {
-      refuse(console, "□半角%d文字（全角%d文字）までで入力してください\n",
+      refuse(console, InputKind::name, "□半角%d文字（全角%d文字）までで入力してください\n",
              {maxWidth, maxWidth / 2});
     }
   }

@@ -31,6 +31,18 @@ Terminal openTerminal();
 // size only sets how often the system is asked.
 inline constexpr size_t kInputRoom = 4096;
 
+// What a read waits for. The numbers are the ones the page is told
+// (web/page_library.js names them again).
+enum class InputKind {
+  number = 0,  // one number, as "3"
+  pair = 1,    // two numbers joined by a hyphen, as "7-1"
+  name = 2,    // one word of text
+};
+
+// Tells the user's side what the read about to wait is for, so that it can
+// offer the keys for it. Nothing to do where a terminal does the typing.
+void expectInput(InputKind kind);
+
 // A converter from one encoding to another, as the platform provides it.
 struct Converter;
 

@@ -23,7 +23,7 @@ TEST(CommandLine, OptionsAndTheirValues) {
   EXPECT_EQ(parse({"--version"}).action, Action::version);
   EXPECT_EQ(parse({"--seed", "42", "--help", "--version"}).action, Action::help);
 
-  for (auto args : {std::vector<const char*>{"--seed", "0"}, {"--seed=0"}}) {
+  for (const auto& args : {std::vector<const char*>{"--seed", "0"}, {"--seed=0"}}) {
     CommandLine line = parse(args);
     EXPECT_EQ(line.action, Action::dialogue);
     EXPECT_EQ(line.seed, 0U);

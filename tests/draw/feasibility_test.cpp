@@ -9,7 +9,9 @@ namespace {
 struct Rosters {
   CharacterRoster characters = startingCharacterRoster();
   VehicleRoster vehicles = startingVehicleRoster();
-  MissingPairing missing(int races) const { return missingPairing(characters, vehicles, races); }
+  [[nodiscard]] MissingPairing missing(int races) const {
+    return missingPairing(characters, vehicles, races);
+  }
 };
 
 }  // namespace

@@ -15,6 +15,9 @@ export const kStandardOutput = 1;
  * @property {(stream: number, bytes: Uint8Array) => boolean} write
  *   shows bytes written to the program's standard output or error; false if the
  *   page takes no more, and the program's output has failed
+ * @property {(kind: 'number'|'pair'|'name') => void} [expect]
+ *   told, before the program waits for typed bytes, what it waits for: a
+ *   number, a pair of numbers as "7-1", or a name
  */
 
 /**

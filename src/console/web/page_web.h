@@ -20,6 +20,9 @@ int zepiro_page_read(char* bytes, int capacity);
 // replaced the session), and the program's output has failed.
 int zepiro_page_write(int stream, const char* bytes, int count);
 
+// Tells the page what the next read waits for: an InputKind's number.
+void zepiro_page_expect(int kind);
+
 // 1 if the browser can give CP932 (it has a Shift_JIS decoder), else 0.
 int zepiro_page_has_cp932();
 

@@ -28,6 +28,12 @@ Terminal openTerminal() {
   return {input, output, errors, Encoding::utf8};
 }
 
+// The page offers the keys for the answer: a keypad for numbers on a touch
+// screen, the phone's own keyboard for a name.
+void expectInput(InputKind kind) {
+  zepiro_page_expect(static_cast<int>(kind));
+}
+
 Converter* openConverter(const char* to, const char* from) {
   if (!isCp932Name(to) || std::string_view(from) != "UTF-8" || zepiro_page_has_cp932() == 0) {
     errno = EINVAL;  // as iconv_open says of a conversion it does not know
