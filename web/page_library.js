@@ -22,9 +22,9 @@ mergeInto(LibraryManager.library, {
   // Tells the page what the program waits for, if the page asks to know:
   // `kind` is an InputKind of src/console/platform.h, numbered in this order.
   zepiro_page_expect: function (kind) {
-    var page = Module['page'];
-    if (typeof page.expect === 'function') {
-      page.expect(['number', 'pair', 'name'][kind]);
+    var terminal = Module['terminal'];
+    if (typeof terminal.expect === 'function') {
+      terminal.expect(['number', 'pair', 'name'][kind]);
     }
   },
 
