@@ -6,8 +6,10 @@
 // It takes a file only whole (the browser checks the SHA-256), of a type the
 // browser runs or reads, and as the body of its last answer, never as a
 // redirect (Workbox copies it). Any other answer fails the install: the build
-// kept goes on serving, and the next visit tries again.
-import {addPlugins, precacheAndRoute} from 'workbox-precaching';
+// kept goes on serving, the page's console says why, and the next visit
+// tries again.
+import {PrecacheController, PrecacheRoute} from 'workbox-precaching';
+import {registerRoute} from 'workbox-routing';
 
 /** @type {Record<string, RegExp>} the types a browser takes each kind of file as, by its ending */
 const kTypes = {
@@ -18,56 +20,41 @@ const kTypes = {
   svg: /^image\/svg\+xml$/,
 };
 
-/**
- * Why the answer to `url` is not the file to keep, or '' if it is.
- * @param {string} url
- * @param {Response} response
- */
-function fault(url, response) {
-  if (!response.ok) {
-    return `the host answered ${response.status}`;
-  }
-  const type = (response.headers.get('Content-Type') ?? '').split(';')[0].trim().toLowerCase();
-  const kind = kTypes[new URL(url).pathname.replace(/^.*\./, '')];
-  return kind && !kind.test(type) ? `it came as "${type}", which a browser refuses for it` : '';
-}
+/** @param {string} url @returns {string} the file's name in the folder */
+const fileName = (url) => url.slice(self.registration.scope.length);
 
-/**
- * Tells the page's windows in this folder why a file was not kept, for
- * their console (src/offline.js).
- * @param {string} url
- * @param {string} why
- */
-async function tell(url, why) {
-  const scope = self.registration.scope;
-  for (const client of await self.clients.matchAll({type: 'window', includeUncontrolled: true})) {
-    if (client.url.startsWith(scope)) {
-      client.postMessage({notKept: `${url.slice(scope.length)}: ${why}`});
+const precache = new PrecacheController({plugins: [{
+  // Refuses an answer that is not the file (Workbox copied a redirect first).
+  async cacheWillUpdate({request, response}) {
+    const type = (response.headers.get('Content-Type') ?? '').split(';')[0].trim().toLowerCase();
+    const kind = kTypes[new URL(request.url).pathname.replace(/^.*\./, '')];
+    if (!response.ok || (kind && !kind.test(type))) {
+      throw new Error(`${fileName(request.url)}: the host answered ${response.status}, "${type}"`);
     }
-  }
-}
-
-addPlugins([{
-  async cacheWillUpdate({request, response, event}) {
-    const why = fault(request.url, response);
-    if (why && event?.type === 'install') {
-      await tell(request.url, why);
-    }
-    return why ? null : response;
+    return response;
   },
-  async fetchDidFail({request, event}) {
-    if (event?.type === 'install') {
-      await tell(request.url, 'not fetched whole, or its bytes are not this build\'s (SHA-256)');
-    }
+  async fetchDidFail({request}) {
+    throw new Error(`${fileName(request.url)}: not fetched whole, or not this build's (SHA-256)`);
   },
-}]);
+}]});
+precache.addToCacheList(self.__WB_MANIFEST);
 // The folder itself is its index.html; a query never names another file.
-precacheAndRoute(self.__WB_MANIFEST, {ignoreURLParametersMatching: [/./]});
+registerRoute(new PrecacheRoute(precache, {ignoreURLParametersMatching: [/./]}));
 
-self.addEventListener('install', () => void self.skipWaiting());
+self.addEventListener('install', (event) => event.waitUntil(precache.install(event).then(
+  () => self.skipWaiting(),
+  async (/** @type {Error} */ error) => {
+    // The page's windows in this folder say it in their console (src/offline.js).
+    for (const client of await self.clients.matchAll({type: 'window', includeUncontrolled: true})) {
+      if (client.url.startsWith(self.registration.scope)) {
+        client.postMessage({notKept: error.message});
+      }
+    }
+    throw error;
+  })));
 
 self.addEventListener('activate', (event) => event.waitUntil(Promise.all([
-  self.clients.claim(), forgetEarlierCaches()])));
+  precache.activate(event), self.clients.claim(), forgetEarlierCaches()])));
 
 /**
  * Deletes what this folder's earlier workers kept in their own caches (named
