@@ -34,14 +34,15 @@ export function keepOffline(notice) {
         {label: '今すぐ読み込み直す', run: () => location.reload()}));
     }
   });
-  // Why a file of a new build was not kept, from the worker installing it.
+  // Why a new build was not kept, from its worker, whose install failed.
   workers.addEventListener('message', (event) => {
     if (typeof event.data?.notKept === 'string') {
-      console.error(`zepiro: not kept for offline use: ${event.data.notKept}`);
+      console.error('zepiro: the host\'s version was not kept for offline use (one kept before ' +
+        `goes on serving, and the next visit tries again): ${event.data.notKept}`);
     }
   });
   workers.startMessages();
-  const register = () => void workers.register('service_worker.js').then(watchInstalls, (error) =>
+  const register = () => void workers.register('service_worker.js').catch((error) =>
     console.error('zepiro: no offline use: service_worker.js could not be registered ' +
       '(a host must serve it as JavaScript, without a redirect):', error));
   if (document.readyState === 'complete') {
@@ -49,29 +50,6 @@ export function keepOffline(notice) {
   } else {
     window.addEventListener('load', register, {once: true});
   }
-}
-
-/**
- * Reports in the console each new build whose worker fails to install: the
- * build kept goes on serving, and the browser tries again at the next visit.
- * @param {ServiceWorkerRegistration} registration
- */
-function watchInstalls(registration) {
-  const watch = () => {
-    const worker = registration.installing;
-    if (worker !== null) {
-      // Its first change of state is to installed, or to redundant if its install failed.
-      worker.onstatechange = () => {
-        worker.onstatechange = null;
-        if (worker.state === 'redundant') {
-          console.error('zepiro: the new version could not be kept for offline use; the one ' +
-            'kept goes on serving, and the next visit tries again.');
-        }
-      };
-    }
-  };
-  watch();
-  registration.addEventListener('updatefound', watch);
 }
 
 /**
