@@ -1,7 +1,8 @@
 """The page over http://127.0.0.1 in headless Chromium: installable, opened
-offline once visited, a new build taking over from the old one, two builds in
-two folders of one origin, and deploys that go wrong without breaking it."""
+offline once visited, a new build taking over from the old one in its own
+folder, and deploys that go wrong without breaking it."""
 
+import functools
 import http.server
 import os
 import shutil
@@ -10,7 +11,6 @@ import tempfile
 import threading
 import unittest
 from pathlib import Path
-from urllib.parse import urlsplit
 
 from selenium.webdriver.support.wait import WebDriverWait
 
@@ -18,93 +18,57 @@ from dialogue import TYPE_ALL, linux
 from test_page import browser
 
 CONTROLLED = "return navigator.serviceWorker.controller !== null"
-LINES = ["0", "3 2", "ゼピロ ミナ ｱｲｳ", "2"]
 SERVED = "fetch('page.css').then((answer) => answer.text()).then(arguments[0])"
 NEXT = "/* the next build */\n"
+LINES = ["0", "3 2", "ゼピロ ミナ ｱｲｳ", "2"]
+# Each: whether the host redirects index.html to its folder, the file it serves
+# once of a wrong type at the first visit and at the deploy, and the next
+# build's files it gets first in a/, one of them cut short.
+DEPLOYS = {
+    "zepiro.js cut short": (False, None, None, "*", "zepiro.js"),
+    "the new worker beside the old files": (False, None, None, "service_worker.js", None),
+    "zepiro.js once of a wrong type": (False, None, "/a/zepiro.js", "*", None),
+    "service_worker.js of a wrong type": (False, "/a/service_worker.js", None, "service*", None),
+    "index.html redirected to its folder": (True, None, None, "*", "zepiro.js")}
 
 
-class Host(http.server.SimpleHTTPRequestHandler):
-    """A static host on this machine alone that goes wrong as real ones do: it
-    serves the paths in `server.mistyped` once as application/octet-stream,
-    and with `server.pretty` it redirects each index.html to its folder."""
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    """A host on this machine alone, with what goes wrong on real ones."""
     timeout = 10
 
     def log_message(self, *args):
         pass
 
     def send_head(self):
-        path = urlsplit(self.path).path
-        self.mistyped = path in self.server.mistyped
-        self.server.mistyped.discard(path)
-        if self.server.pretty and path.endswith("/index.html"):
-            self.send_response(301)
-            self.send_header("Location", path.removesuffix("index.html"))
-            self.end_headers()
-            return None
+        self.mistyped = self.path in self.server.once and not self.server.once.remove(self.path)
+        if self.server.pretty and self.path.endswith("/index.html"):
+            self.path = self.path.removesuffix("/index.html")  # a redirect to the folder
         return super().send_head()
 
     def guess_type(self, path):
         return "application/octet-stream" if self.mistyped else super().guess_type(path)
 
-    def send_response(self, code, message=None):
-        super().send_response(code, message)
+    def end_headers(self):
         self.send_header("X-Content-Type-Options", "nosniff")
-        # A file is checked with the host at each visit, a wrong type never kept;
-        # the redirect of a folder without its slash is kept, as browsers keep a 301.
-        if code == 200:
-            self.send_header("Cache-Control", "no-store" if self.mistyped else "no-cache")
-
-
-def deploy(test, folder):
-    """Puts the next build, whole, in the host's folder."""
-    shutil.copytree(test.next, folder, dirs_exist_ok=True)
-
-
-def cut_short(test, folder):
-    deploy(test, folder)
-    data = Path(folder, "zepiro.js").read_bytes()
-    Path(folder, "zepiro.js").write_bytes(data[:len(data) // 2])
-
-
-def worker_first(test, folder):
-    shutil.copy(Path(test.next, "service_worker.js"), folder)
-
-
-def mistyped(test, folder):
-    deploy(test, folder)
-    test.server.mistyped.add("/a/zepiro.js")
-
-
-# Each: what goes wrong, what the console says at the first visit, whether
-# index.html is redirected, and how the next build reaches the host first.
-DEPLOYS = [("zepiro.js cut short", None, False, cut_short),
-           ("the new worker beside the old files", None, False, worker_first),
-           ("zepiro.js once of a wrong type", None, False, mistyped),
-           ("service_worker.js of a wrong type", "could not be registered", False, worker_first),
-           ("index.html redirected to its folder", None, True, cut_short)]
+        self.send_header("Cache-Control", "no-store")  # each visit asks the host again
+        super().end_headers()
 
 
 class Offline(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.next = tempfile.mkdtemp()
-        cls.addClassCleanup(shutil.rmtree, cls.next)
-        shutil.copytree(os.environ["ZEPIRO_SITE"], cls.next, dirs_exist_ok=True)
+    def host(self, pretty=False, once=None):
+        """This build in the host's folders a/ and b/, the next one in next/."""
+        self.site = tempfile.mkdtemp()
+        self.addCleanup(shutil.rmtree, self.site)
+        for folder in ("a", "b", "next"):
+            shutil.copytree(os.environ["ZEPIRO_SITE"], Path(self.site, folder))
         for name in ("page.css", "zepiro.js"):
-            with Path(cls.next, name).open("a", encoding="utf-8") as file:
+            with Path(self.site, "next", name).open("a", encoding="utf-8") as file:
                 file.write(NEXT)
-        subprocess.run([os.environ["ZEPIRO_NODE"], os.environ["ZEPIRO_WORKER_WRITER"], cls.next],
-                       check=True)
-
-    def host(self, pretty=False):
-        """A fresh browser, and this build in the host's folders a/ and b/."""
-        root = tempfile.mkdtemp()
-        self.addCleanup(shutil.rmtree, root)
-        for folder in ("a", "b"):
-            shutil.copytree(os.environ["ZEPIRO_SITE"], Path(root, folder))
+        subprocess.run([os.environ["ZEPIRO_NODE"], os.environ["ZEPIRO_WORKER_WRITER"],
+                        Path(self.site, "next")], check=True)
         self.server = http.server.ThreadingHTTPServer(
-            ("127.0.0.1", 0), lambda *args: Host(*args, directory=root))
-        self.server.mistyped, self.server.pretty = set(), pretty
+            ("127.0.0.1", 0), functools.partial(Quiet, directory=self.site))
+        self.server.pretty, self.server.once, self.said = pretty, {once}, ""
         self.addCleanup(self.server.server_close)
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
         self.addCleanup(self.server.shutdown)
@@ -112,54 +76,54 @@ class Offline(unittest.TestCase):
         self.driver = browser()
         self.addCleanup(self.driver.quit)
         self.driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": []})
-        self.said = ""
-        return root
+
+    def put(self, names="*", cut=None, folder="a"):
+        """Puts the next build's files in a folder of the host, one of them cut short."""
+        for path in Path(self.site, "next").glob(names):
+            shutil.copy(path, Path(self.site, folder))
+        if cut:
+            Path(self.site, folder, cut).write_bytes(Path(self.site, "next", cut).read_bytes()[:9999])
 
     def visit(self, path="a/#seed=7&typed=", said=None):
-        """Opens the page, and waits until it is controlled, or the console says `said`."""
+        """Opens the page anew, then waits until it is controlled, or the console says `said`."""
         self.driver.get("about:blank")
         self.driver.get(self.url + path)
 
-        def ready(driver):
+        def done(driver):
             self.said += "".join(entry["message"] for entry in driver.get_log("browser"))
             return said in self.said if said else driver.execute_script(CONTROLLED)
-        WebDriverWait(self.driver, 20).until(ready)
-
-    def served(self):
-        return [self.driver.execute_async_script(SERVED),
-                self.driver.execute_async_script(TYPE_ALL, LINES)]
+        WebDriverWait(self.driver, 20).until(done)
 
     def test_a_deploy_that_goes_wrong_leaves_the_kept_build_serving_until_it_is_whole(self):
-        kept = [Path(os.environ["ZEPIRO_SITE"], "page.css").read_text(encoding="utf-8"),
-                linux(7, LINES)]
-        for name, first, pretty, goes_wrong in DEPLOYS:
+        kept = Path(os.environ["ZEPIRO_SITE"], "page.css").read_text(encoding="utf-8")
+        for name, (pretty, first, once, names, cut) in DEPLOYS.items():
             with self.subTest(name):
-                a = Path(self.host(pretty), "a")
-                if first:
-                    self.server.mistyped.add("/a/service_worker.js")
-                self.visit(said=first)
+                self.host(pretty, first)
+                self.visit(said=first and "could not be registered")
                 self.visit()
-                goes_wrong(self, a)
+                self.put(names, cut)
+                self.server.once.add(once)
                 self.visit(said="not kept for offline use")
-                self.assertEqual(self.served(), kept)
-                deploy(self, a)
-                self.visit()
-                WebDriverWait(self.driver, 20).until(
-                    lambda d: d.execute_async_script(SERVED) == kept[0] + NEXT)
-                self.visit()
-                self.assertEqual(self.served(), [kept[0] + NEXT, kept[1]])
+                self.assertEqual(self.driver.execute_async_script(SERVED), kept)
+                self.assertEqual(self.driver.execute_async_script(TYPE_ALL, LINES), linux(7, LINES))
+                self.put()
+                for _ in "12":  # the next build taken up within two visits
+                    self.visit()
+                    WebDriverWait(self.driver, 20).until(
+                        lambda d: d.execute_async_script(SERVED) == kept + NEXT)
+                self.assertEqual(self.driver.execute_async_script(TYPE_ALL, LINES), linux(7, LINES))
 
-    def test_two_builds_in_two_folders_each_keep_their_own_and_run_offline(self):
-        root = self.host()
+    def test_installable_a_new_build_takes_over_with_a_notice_and_it_runs_offline(self):
+        self.host()
         self.visit("a")  # the folder without its slash, redirected to it
         self.assertFalse(self.driver.find_element("id", "notice").is_displayed())  # no news
         self.assertEqual(self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {}),
                          {"installabilityErrors": []})
         self.assertEqual(self.said, "")
-        self.visit("b/index.html")
+        self.visit("b/")  # another build in another folder
         self.driver.execute_async_script(TYPE_ALL, ["0"])  # a session kept, offered at the next
-        deploy(self, Path(root, "b"))
-        self.visit("b/index.html")
+        self.put(folder="b")
+        self.visit("b/")
         # The news waits for the user's say.
         WebDriverWait(self.driver, 20).until(
             lambda d: d.execute_async_script(SERVED).endswith(NEXT))
@@ -172,7 +136,7 @@ class Offline(unittest.TestCase):
         self.server.server_close()
         self.driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
             "offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
-        for folder in ("a", "b/"):  # as typed, and as a phone's icon opens it
+        for folder in ("a/", "b/"):  # as a phone's icon opens it
             self.driver.get("about:blank")
             self.driver.get(self.url + folder + "#seed=7&typed=")
             self.assertEqual(self.driver.execute_async_script(TYPE_ALL, LINES), linux(7, LINES))
