@@ -18,6 +18,7 @@ from dialogue import TYPE_ALL, linux
 from test_page import browser
 
 CONTROLLED = "return navigator.serviceWorker.controller !== null"
+# Asked every 2 s: Chromium puts a worker's update off while fetches keep coming.
 SERVED = "fetch('page.css').then((answer) => answer.text()).then(arguments[0])"
 NEXT = "/* the next build */\n"
 LINES = ["0", "3 2", "ゼピロ ミナ ｱｲｳ", "2"]
@@ -109,7 +110,7 @@ class Offline(unittest.TestCase):
                 self.put()
                 for _ in "12":  # the next build taken up within two visits
                     self.visit()
-                    WebDriverWait(self.driver, 20).until(
+                    WebDriverWait(self.driver, 30, 2).until(
                         lambda d: d.execute_async_script(SERVED) == kept + NEXT)
                 self.assertEqual(self.driver.execute_async_script(TYPE_ALL, LINES), linux(7, LINES))
 
@@ -125,7 +126,7 @@ class Offline(unittest.TestCase):
         self.put(folder="b")
         self.visit("b/")
         # The news waits for the user's say.
-        WebDriverWait(self.driver, 20).until(
+        WebDriverWait(self.driver, 30, 2).until(
             lambda d: d.execute_async_script(SERVED).endswith(NEXT))
         offer = self.driver.find_element("css selector", "#notice button")
         self.assertEqual(offer.text, "続きから")
