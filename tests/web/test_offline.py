@@ -93,7 +93,7 @@ class Offline(unittest.TestCase):
         def done(driver):
             self.said += "".join(entry["message"] for entry in driver.get_log("browser"))
             return said in self.said if said else driver.execute_script(CONTROLLED)
-        WebDriverWait(self.driver, 20).until(done)
+        WebDriverWait(self.driver, 60).until(done)
 
     def test_a_deploy_that_goes_wrong_leaves_the_kept_build_serving_until_it_is_whole(self):
         kept = Path(os.environ["ZEPIRO_SITE"], "page.css").read_text(encoding="utf-8")
@@ -110,7 +110,7 @@ class Offline(unittest.TestCase):
                 self.put()
                 for _ in "12":  # the next build taken up within two visits
                     self.visit()
-                    WebDriverWait(self.driver, 30, 2).until(
+                    WebDriverWait(self.driver, 60, 2).until(
                         lambda d: d.execute_async_script(SERVED) == kept + NEXT)
                 self.assertEqual(self.driver.execute_async_script(TYPE_ALL, LINES), linux(7, LINES))
 
@@ -126,7 +126,7 @@ class Offline(unittest.TestCase):
         self.put(folder="b")
         self.visit("b/")
         # The news waits for the user's say.
-        WebDriverWait(self.driver, 30, 2).until(
+        WebDriverWait(self.driver, 60, 2).until(
             lambda d: d.execute_async_script(SERVED).endswith(NEXT))
         offer = self.driver.find_element("css selector", "#notice button")
         self.assertEqual(offer.text, "続きから")
