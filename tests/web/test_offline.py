@@ -29,13 +29,15 @@ DEPLOYS = {
     "zepiro.js cut short": (False, None, None, "*", "zepiro.js"),
     "the new worker beside the old files": (False, None, None, "service_worker.js", None),
     "zepiro.js once of a wrong type": (False, None, "/a/zepiro.js", "*", None),
-    "service_worker.js of a wrong type": (False, "/a/service_worker.js", None, "service*", None),
+    "service_worker.js of a wrong type": (False, "/a/service_worker.js", None, "service_worker.js", None),
     "index.html redirected to its folder": (True, None, None, "*", "zepiro.js")}
 
 
 class Quiet(http.server.SimpleHTTPRequestHandler):
-    """A host on this machine alone, with what goes wrong on real ones."""
-    timeout = 10
+    """A host on this machine alone that goes wrong as real ones do: it serves each
+    path in server.once once as application/octet-stream and, with server.pretty,
+    each index.html as a redirect to its folder."""
+    timeout = 10  # no connection holds a thread longer
 
     def log_message(self, *args):
         pass
