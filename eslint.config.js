@@ -14,6 +14,10 @@ export default [
     languageOptions: {globals: globals.serviceworker},
   },
   {
+    files: ['web/write_service_worker.js'],
+    languageOptions: {globals: globals.node},
+  },
+  {
     files: ['tests/web/**/*.js', '*.config.js', '*.config.mjs'],
     languageOptions: {globals: {...globals.node, ...globals.browser, zepiro: 'readonly'}},
   },

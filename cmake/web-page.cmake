@@ -94,13 +94,14 @@ foreach(size IN ITEMS 192 512)
   list(APPEND site_files ${icon})
 endforeach()
 
-# The service worker that keeps the site for offline use, written last, as
-# it holds every other file's revision.
+# The service worker that keeps the site for offline use (Workbox's
+# precaching), written last, as it lists every other file in the site folder
+# with its SHA-256, whichever files the steps above put there.
+find_program(ZEPIRO_NODE node)
 add_custom_command(
   OUTPUT ${ZEPIRO_SITE_DIR}/service_worker.js
-  COMMAND ${CMAKE_COMMAND} -DSITE=${ZEPIRO_SITE_DIR} -DTEMPLATE=${ZEPIRO_WEB_DIR}/service_worker.js
-          -P ${PROJECT_SOURCE_DIR}/cmake/service-worker.cmake
-  DEPENDS ${site_files} ${ZEPIRO_WEB_DIR}/service_worker.js
-          ${PROJECT_SOURCE_DIR}/cmake/service-worker.cmake
+  COMMAND ${ZEPIRO_NODE} ${ZEPIRO_WEB_DIR}/write_service_worker.js ${ZEPIRO_SITE_DIR}
+  DEPENDS zepiro ${site_files} ${ZEPIRO_WEB_DIR}/service_worker.js
+          ${ZEPIRO_WEB_DIR}/write_service_worker.js ${ZEPIRO_NODE_MODULES}/.package-lock.json
   COMMENT "Writing the page's service worker")
 add_custom_target(site ALL DEPENDS ${site_files} ${ZEPIRO_SITE_DIR}/service_worker.js)

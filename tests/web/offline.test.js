@@ -10,7 +10,7 @@ function keep({updating = false} = {}) {
   vi.stubGlobal('location', {protocol: 'https:', reload: vi.fn()});
   vi.stubGlobal('isSecureContext', true);
   const container = Object.assign(new EventTarget(), {controller: updating ? {} : null,
-    register: vi.fn(() => Promise.reject(new Error('refused')))});
+    startMessages() {}, register: vi.fn(() => Promise.reject(new Error('refused')))});
   vi.stubGlobal('navigator', {serviceWorker: container});
   const notice = new Notice(document.createElement('p'));
   notice.hide();
@@ -54,5 +54,17 @@ describe('keepOffline', () => {
       await settled();
       expect(notice.element.hidden).toBe(true);
     }
+  });
+
+  it('says in the console why offline use is off, and why a new build was not kept', async () => {
+    const error = vi.spyOn(console, 'error').mockImplementation(() => {});
+    const {container} = keep();
+    for (const data of [{notKept: 'zepiro.js: cut short'}, 'another message']) {
+      container.dispatchEvent(new MessageEvent('message', {data}));
+    }
+    await settled();
+    expect(error.mock.calls.map(([text]) => text.replace(/ \(.*\)/, ''))).toEqual([
+      'zepiro: the host\'s version was not kept for offline use: zepiro.js: cut short',
+      'zepiro: no offline use: service_worker.js could not be registered:']);
   });
 });

@@ -34,7 +34,17 @@ export function keepOffline(notice) {
         {label: '今すぐ読み込み直す', run: () => location.reload()}));
     }
   });
-  const register = () => void workers.register('service_worker.js').catch(() => {});
+  // Why a new build was not kept, from its worker, whose install failed.
+  workers.addEventListener('message', (event) => {
+    if (typeof event.data?.notKept === 'string') {
+      console.error('zepiro: the host\'s version was not kept for offline use (one kept before ' +
+        `goes on serving, and the next visit tries again): ${event.data.notKept}`);
+    }
+  });
+  workers.startMessages();
+  const register = () => void workers.register('service_worker.js').catch((error) =>
+    console.error('zepiro: no offline use: service_worker.js could not be registered ' +
+      '(a host must serve it as JavaScript, without a redirect):', error));
   if (document.readyState === 'complete') {
     register();
   } else {
