@@ -10,6 +10,7 @@ import {automationInterface} from './automation.js';
 import {kMostTypedBytes} from './share_link.js';
 import {loadProgram} from './program_loader.js';
 import {keepOffline} from './offline.js';
+import {PictureNames} from './picture_names.js';
 
 /** @typedef {import('./program.js').CreateProgram} CreateProgram */
 
@@ -30,6 +31,7 @@ const screen = part('screen');
 /** @type {HTMLInputElement} */
 const line = part('line');
 const notice = new Notice(part('notice'));
+const pictureNames = new PictureNames();
 // The screen says it is loading (index.html) until the program has loaded
 // and compiled, or failed to.
 const loadingProgram = loadProgram('zepiro.js');
@@ -59,14 +61,14 @@ function withResult(use) {
 
 /** @param {string[]} lines */
 async function savePicture(lines) {
-  const rules = page.session.rules;
+  const {seed, transcript, rules} = page.session;
   const picture = rules && await pictureOf(lines, getComputedStyle(screen).fontFamily,
     rules.cellWidth);
   if (!picture) {
     notice.say('結果が長すぎて画像にできません。');
     return;
   }
-  const name = `zepiro-${page.session.seed}.png`;
+  const name = pictureNames.next(seed, transcript);
   saveFile(picture, name);
   notice.say(`結果を画像 ${name} に保存しました。`);
 }
