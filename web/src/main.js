@@ -11,6 +11,7 @@ import {kMostTypedBytes} from './share_link.js';
 import {loadProgram} from './program_loader.js';
 import {keepOffline} from './offline.js';
 import {PictureNames} from './picture_names.js';
+import {keepInViewAbove} from './bottom_bar.js';
 
 /** @typedef {import('./program.js').CreateProgram} CreateProgram */
 
@@ -85,6 +86,7 @@ function sendLine() {
     return;
   }
   line.value = '';
+  notice.hide();  // said before this answer; it would only take room from the screen now
   void page.session.send(text);
 }
 
@@ -117,3 +119,4 @@ window.addEventListener('resize', () => page.view?.fit());
 Object.defineProperty(window, 'zepiro', {value: automationInterface(page), enumerable: true});
 line.focus();
 keepOffline(notice);
+keepInViewAbove(part('entry'));
