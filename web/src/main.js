@@ -10,6 +10,7 @@ import {automationInterface} from './automation.js';
 import {kMostTypedBytes} from './share_link.js';
 import {loadProgram} from './program_loader.js';
 import {keepOffline} from './offline.js';
+import {Keypad} from './keypad.js';
 import {PictureNames} from './picture_names.js';
 import {keepInViewAbove} from './bottom_bar.js';
 
@@ -32,13 +33,14 @@ const screen = part('screen');
 /** @type {HTMLInputElement} */
 const line = part('line');
 const notice = new Notice(part('notice'));
+const keypad = new Keypad(part('keypad'), line, sendLine);
 const pictureNames = new PictureNames();
 // The screen says it is loading (index.html) until the program has loaded
 // and compiled, or failed to.
 const loadingProgram = loadProgram('zepiro.js');
 /** @type {CreateProgram} */
 const createProgram = (options) =>
-  loadingProgram(options).finally(() => screen.removeAttribute('aria-busy'));
+  loadingProgram(keypad.follow(options)).finally(() => screen.removeAttribute('aria-busy'));
 
 const page = new Page({screen, line, seed: part('seed'), notice}, createProgram);
 
