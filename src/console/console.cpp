@@ -7,44 +7,50 @@ Console::Console(std::istream& input, std::ostream& output, Encoding encoding)
 
 Console::Console(std::istream& input, std::ostream& output, std::ostream& errors, Encoding encoding,
                  ConverterOpener open)
-    : in(input), out(output), err(errors), encoding(encoding), codec(open, encoding) {
-  pending_.reserve(kConversionRoom);
-  converted_.reserve(kConversionRoom);
-  prompt_.reserve(kPromptRoom);
-  token_.reserve(kWordLimit);
-  ahead_.reserve(kLookAheadRoom);
+    : in(input), out(output), err(errors), encoding(encoding), codec(open, encoding) {}
+
+WriteBuffers::WriteBuffers() {
+  pending.reserve(kConversionRoom);
+  converted.reserve(kConversionRoom);
+}
+
+ReadBuffers::ReadBuffers() {
+  prompt.reserve(kPromptRoom);
+  token.reserve(kWordLimit);
+  converted.reserve(kTypedNameRoom);
+  ahead.reserve(kLookAheadRoom);
 }
 
 void writeText(Console& console, std::string_view text) {
-  console.pending_ += text;
+  console.writes.pending += text;
   flushIfLarge(console);
 }
 
 void flushIfLarge(Console& console) {
-  if (console.pending_.size() > kSendThreshold) {
+  if (console.writes.pending.size() > kSendThreshold) {
     flush(console);
   }
 }
 
 void flush(Console& console) {
-  std::string_view bytes = console.pending_;
+  std::string_view bytes = console.writes.pending;
   clearSystemError();
   if (console.encoding == Encoding::cp932) {
-    if (!console.codec.toCp932(console.pending_, console.converted_)) {
+    if (!console.codec.toCp932(console.writes.pending, console.writes.converted)) {
       throw OutputFailed{"出力をCP932に変換できません: " + describeSystemError()};
     }
-    bytes = console.converted_;
+    bytes = console.writes.converted;
   }
   console.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   console.out.flush();
   if (!console.out) {
     throw OutputFailed{"出力に書き込めません: " + describeSystemError()};
   }
-  console.pending_.clear();
+  console.writes.pending.clear();
 }
 
 void pageBreak(Console& console) {
-  console.pending_.append(kPageBreakLineEnds, '\n');
+  console.writes.pending.append(kPageBreakLineEnds, '\n');
   flushIfLarge(console);
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <initializer_list>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -23,8 +22,10 @@ static_assert(kConversionRoom - kSendThreshold >= kLongestWrite,
 
 // Longest word a read keeps; the rest of a longer one is read and thrown away.
 inline constexpr size_t kWordLimit = 128;
-// Its UTF-8 form (three bytes for each CP932 byte at most) is converted in the same room.
-static_assert(3 * kWordLimit <= kConversionRoom, "a typed word converts in the output's room");
+// A kept word in its other encoding: its UTF-8 form takes three bytes for each
+// CP932 byte at most, its CP932 form never more than the UTF-8 one.
+inline constexpr size_t kTypedNameRoom = 3 * kWordLimit;
+static_assert(kTypedNameRoom <= kConversionRoom, "a converter's room takes a typed word too");
 
 // The longest prompt the tool writes (the after-draw menu, about 200 bytes) fits.
 inline constexpr size_t kPromptRoom = 512;
@@ -35,14 +36,36 @@ inline constexpr size_t kLookAheadRoom = 4;
 // Pushes old text off the screen: this many line ends, written in one go.
 inline constexpr size_t kPageBreakLineEnds = 25;
 
-struct FormatArg;
+// What the console's writes (below and format.h's) keep. Output gathers in
+// `pending` as UTF-8 until flush() sends it; a write adds at most kLongestWrite
+// and sends once more than kSendThreshold bytes wait, so neither string
+// outgrows the kConversionRoom reserved at start and writing allocates nothing.
+struct WriteBuffers {
+  WriteBuffers();
+  std::string pending;    // written but not yet sent
+  std::string converted;  // the CP932 form of `pending`, on its way out
+};
+
+// What the console's reads (input.h's) keep, within a question and between
+// questions; each string is reserved at start with the room named above and
+// never outgrows it, so reading allocates nothing. Bytes in `ahead` have left
+// the input stream already: the reads alone take the input, and take those
+// first.
+struct ReadBuffers {
+  ReadBuffers();
+  std::string prompt;     // the current question's prompt, written again on a refusal
+  std::string token;      // the word being read, at most kWordLimit bytes of it
+  std::string converted;  // that word in its other encoding, while it is checked as a name
+  std::string ahead;      // bytes taken from the input to look at, not yet read
+  bool started = false;   // whether a read has begun to take the input
+};
 
 // The tool's one link to the user: the input and output streams, the stream
-// for the tool's own failures, and the encoding the bytes on them use. Output
-// is gathered as UTF-8 and sent (converted in CP932 mode) by flush(), which
-// every read calls first.
-class Console {
- public:
+// for the tool's own failures, the encoding the bytes on them use, and what
+// the reads and writes keep. Output is gathered as UTF-8 and sent (converted
+// in CP932 mode) by flush(), which every read calls first. Only the functions
+// of console.h, format.h and input.h touch `writes` and `reads`.
+struct Console {
   // Failures go to the process's standard error.
   Console(std::istream& input, std::ostream& output, Encoding encoding);
   // `open` stands in for the platform's converter opener.
@@ -54,25 +77,8 @@ class Console {
   std::ostream& err;
   Encoding encoding;
   Cp932Codec codec;  // opened in either encoding: names are checked against CP932
-
- private:
-  // Scratch space, reserved once with the room named above so that screens
-  // allocate nothing, and used by the console's own writes (below and
-  // format.h's) and reads (input.h's, through ReadScratch) alone.
-  std::string pending_;        // written but not yet sent
-  std::string converted_;      // CP932 bytes on their way out, UTF-8 names on their way in
-  std::string prompt_;         // the prompt of the current question, written again on a refusal
-  std::string token_;          // the word being read
-  std::string ahead_;          // bytes taken from the input to look at, not yet read
-  bool inputStarted_ = false;  // whether a read has begun to take the input
-
-  friend void writeText(Console& console, std::string_view text);
-  friend void write(Console& console, std::string_view format,
-                    std::initializer_list<FormatArg> args);
-  friend void flushIfLarge(Console& console);
-  friend void flush(Console& console);
-  friend void pageBreak(Console& console);
-  friend struct ReadScratch;
+  WriteBuffers writes;
+  ReadBuffers reads;
 };
 
 // Thrown when output cannot be sent; `reason` says why, in the tool's words

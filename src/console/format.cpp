@@ -56,6 +56,6 @@ void formatTo(std::string& out, std::string_view format, std::initializer_list<F
 }
 
 void write(Console& console, std::string_view format, std::initializer_list<FormatArg> args) {
-  formatTo(console.pending_, format, args);
+  formatTo(console.writes.pending, format, args);
   flushIfLarge(console);
 }

@@ -10,16 +10,6 @@
 #include "console/text.h"
 #include "console/typed_alikes.h"
 
-// The console's scratch space that its reads work in; the console lets no one
-// else reach it.
-struct ReadScratch {
-  static std::string& ahead(Console& console) { return console.ahead_; }
-  static std::string& token(Console& console) { return console.token_; }
-  static std::string& prompt(Console& console) { return console.prompt_; }
-  static std::string& converted(Console& console) { return console.converted_; }
-  static bool& inputStarted(Console& console) { return console.inputStarted_; }
-};
-
 namespace {
 
 constexpr int kEnd = std::char_traits<char>::eof();
@@ -61,7 +51,7 @@ bool isDigit(int c) {
 // byte itself. A character of several bytes is looked at whole before it is
 // read, so the bytes looked at are kept aside until they are.
 int peekByte(Console& console, size_t at = 0) {
-  std::string& ahead = ReadScratch::ahead(console);
+  std::string& ahead = console.reads.ahead;
   if (at == 0 && ahead.empty()) {
     return console.in.rdbuf()->sgetc();
   }
@@ -76,7 +66,7 @@ int peekByte(Console& console, size_t at = 0) {
 }
 
 int takeByte(Console& console) {
-  std::string& ahead = ReadScratch::ahead(console);
+  std::string& ahead = console.reads.ahead;
   if (ahead.empty()) {
     return console.in.rdbuf()->sbumpc();
   }
@@ -159,9 +149,8 @@ void skipByteOrderMark(Console& console) {
 // Skips blanks, line ends and wide blanks; the input ending here ends the
 // dialogue. Every read starts here, the first one at the start of the input.
 void skipBlanks(Console& console) {
-  bool& started = ReadScratch::inputStarted(console);
-  if (!started) {
-    started = true;
+  if (!console.reads.started) {
+    console.reads.started = true;
     skipByteOrderMark(console);
   }
   for (Symbol s = peekSymbol(console); isBlank(s.meaning); s = peekSymbol(console)) {
@@ -208,7 +197,7 @@ Scan scanNumber(Console& console, int& value) {
 // read, even when the answer was typed ahead.
 void startQuestion(Console& console, InputKind kind, std::string_view prompt,
                    std::initializer_list<FormatArg> args) {
-  std::string& question = ReadScratch::prompt(console);
+  std::string& question = console.reads.prompt;
   question.clear();
   formatTo(question, prompt, args);
   writeText(console, question);
@@ -221,7 +210,7 @@ void refuse(Console& console, InputKind kind, std::string_view notice,
             std::initializer_list<FormatArg> args = {}) {
   discardLine(console);
   write(console, notice, args);
-  writeText(console, ReadScratch::prompt(console));
+  writeText(console, console.reads.prompt);
   flush(console);
   expectInput(kind);
 }
@@ -238,11 +227,11 @@ void refuseNumber(Console& console, InputKind kind, Scan scan, NumberRange range
   }
 }
 
-// Reads one word into ReadScratch::token, keeping at most kWordLimit bytes.
-// Returns false if it was longer.
+// Reads one word into `console.reads.token`, keeping at most kWordLimit
+// bytes. Returns false if it was longer.
 bool scanWord(Console& console) {
   skipBlanks(console);
-  std::string& token = ReadScratch::token(console);
+  std::string& token = console.reads.token;
   token.clear();
   bool whole = true;
   for (int c = peekByte(console); c != kEnd && !isBlank(c); c = peekByte(console)) {
@@ -268,11 +257,9 @@ enum class Name { stored, notText, tooLong };
 // That form must be as wide as the tables measure the name: a converter that
 // drops a character without a word (as glibc's does with the invisible tag
 // characters) or writes one in an unexpected width never lets it through.
-// The word's UTF-8 form is looked at only in here: in CP932 mode it is in the
-// conversion buffer, which the next flush overwrites.
 Name storeName(Console& console, std::span<char> slot, int maxWidth) {
-  const std::string& token = ReadScratch::token(console);
-  std::string& converted = ReadScratch::converted(console);
+  const std::string& token = console.reads.token;
+  std::string& converted = console.reads.converted;
   std::string_view text = token;
   size_t width = token.size();
   if (console.encoding == Encoding::cp932) {
