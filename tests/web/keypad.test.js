@@ -1,12 +1,16 @@
-import {afterEach, expect, it, vi} from 'vitest';
+import {expect, it, vi} from 'vitest';
 import {Keypad} from '../../web/src/keypad.js';
 
-afterEach(() => vi.unstubAllGlobals());
-
-it('shows for a number or a pair the newest program waits for, not for an older one', () => {
-  vi.stubGlobal('matchMedia', () => ({matches: true, addEventListener() {}}));  // a touch screen
-  const [element, line] = [document.createElement('div'), document.createElement('input')];
-  const keypad = new Keypad(element, line, () => {});
+it('types, deletes and sends; shows for what the newest program waits for, on touch', () => {
+  vi.stubGlobal('matchMedia', () => ({matches: true, addEventListener() {}}));
+  const [element, line, send] = [document.createElement('div'), document.createElement('input'),
+    vi.fn()];
+  const keypad = new Keypad(element, line, send);
+  line.value = '😀';
+  for (const label of ['⌫', '-', '7', '空白', '1', '送信']) {
+    [...element.children].find((key) => key.textContent === label)?.dispatchEvent(new Event('click'));
+  }
+  expect([line.value, send.mock.calls.length]).toEqual(['-7 1', 1]);
   const options = {page: {read: async () => new Uint8Array(0), write: () => true},
     print() {}, printErr() {}, onAbort() {}};
   const [older, newer] = [keypad.follow(options).page, keypad.follow(options).page];
@@ -16,4 +20,5 @@ it('shows for a number or a pair the newest program waits for, not for an older 
   };
   expect([after(newer, 'pair'), after(older, 'name'), after(newer, 'name'), after(older, 'number')])
     .toEqual([[false, 'none'], [false, 'none'], [true, ''], [true, '']]);
+  vi.unstubAllGlobals();
 });

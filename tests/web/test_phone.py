@@ -42,11 +42,9 @@ URL.createObjectURL = (blob) => void createImageBitmap(blob).then((picture) => {
 document.getElementById('picture').click();"""
 
 # A draw with bans given as pairs, then a tally with a negative score, from its menu.
-DRAW_AND_TALLY = ["0", "3 2", "ゼピロ ミナ ｱｲｳ", "0", "7-1", "1-2", "0", "4", "2 1", "A B", "10",
-                  "-5"]
-# The buttons shown smaller than a finger's 44 x 44 CSS px; the keypad's keys shown,
-# each with its centre and its smaller side; the centre of 結果を画像に if the result
-# buttons are all in the window; the input line's keyboard; whether a key took the focus.
+DRAW_AND_TALLY = ["0", "3 2", "A B C", "0", "7-1", "1-2", "0", "4", "2 1", "A B", "10", "-5"]
+# The buttons shown under 44 x 44 CSS px; the keys shown (centre, smaller side); the centre of
+# 結果を画像に if the result buttons are in the window; the line's keyboard; a key's focus.
 TOUCH_LOOK = """const shown = [...document.querySelectorAll('button')].filter((b) => b.checkVisibility())
   .map((button) => [button, button.getBoundingClientRect()]);
 const centre = (box) => [box.x + box.width / 2, box.y + box.height / 2];
