@@ -47,7 +47,7 @@ it('opens a session, takes lines, starts anew or from a link, and hands out resu
   expect(part('screen').style.getPropertyValue('--cell')).toBe('10px');
   part('new').click();
   expect(zepiro.transcript()).toBe('');
-  location.hash = describeSession(5, new TextEncoder().encode('c\n'));
+  location.hash = describeSession({seed: 5, typed: new TextEncoder().encode('c\n'), version: '2.2.0'});
   window.dispatchEvent(new HashChangeEvent('hashchange'));
   await zepiro.idle();
   expect({seed: zepiro.seed, transcript: zepiro.transcript()}).toEqual({seed: 5, transcript: '>c\n'});
@@ -66,14 +66,14 @@ it('opens a session, takes lines, starts anew or from a link, and hands out resu
   const click = async (/** @type {string} */ button) => {
     part('notice').hidden = true;
     part(button).click();
-    await vi.waitFor(() => expect(part('notice').hidden).toBe(false));
+    await vi.waitFor(() => expect(part('notice').hidden, button).toBe(false));
     return said();
   };
   expect({share: await click('share'), copy: await click('copy'),
     picture: await click('picture')}).toEqual({share: 'このセッションのリンクをコピーしました。',
-    copy: '結果をコピーしました。', picture: `結果を画像 zepiro-${zepiro.seed}.png に保存しました。`});
+    copy: '結果をコピーしました。', picture: `結果を画像 zepiro-${zepiro.seed}-draw-1.png に保存しました。`});
   expect(copied.mock.calls).toEqual([[zepiro.shareLink()], [`${rule}\nA:\n${rule}\n`]]);
-  expect(saved.mock.contexts[0]).toMatchObject({download: `zepiro-${zepiro.seed}.png`});
+  expect(saved.mock.contexts[0]).toMatchObject({download: `zepiro-${zepiro.seed}-draw-1.png`});
   // Where the clipboard refuses, through a selection copied the old way.
   copied.mockRejectedValue(new DOMException('not allowed', 'NotAllowedError'));
   /** @type {(string | undefined)[]} */

@@ -9,6 +9,7 @@ import {expect, it} from 'vitest';
 import {Session} from '../../web/src/session.js';
 import {ScreenText} from '../../web/src/screen_text.js';
 import {rowCells} from '../../web/src/cells.js';
+import {PictureNames} from '../../web/src/picture_names.js';
 import {lastResult} from '../../web/src/results.js';
 import {kLargestSeed, readSession} from '../../web/src/session_description.js';
 
@@ -31,7 +32,7 @@ async function run(seed, lines) {
   /** @type {{text: string, kind: TextKind}[]} */
   const written = [];
   /** @type {ProgramRules} */
-  let rules = {cellWidth: () => NaN, pageBreakLineEnds: NaN};
+  let rules = {cellWidth: () => NaN, pageBreakLineEnds: NaN, version: ''};
   const typed = new TextEncoder().encode(lines.map((line) => `${line}\n`).join(''));
   const session = new Session(seed, typed, {
     started: (given) => { rules = given; },
@@ -75,12 +76,16 @@ const cases = [
     seed: 7, lines: [...draw, ...tally], read: ({session: {transcript}}) => ({
       none: lastResult(transcript.slice(0, transcript.indexOf(dashes(29)))),
       draw: lastResult(transcript.slice(0, transcript.indexOf('計算結果'))),
-      tally: lastResult(transcript)}),
+      tally: lastResult(transcript),
+      // what each picture shows, which one in the session, the seed; once more, a name of its own
+      pictures: ((names) => [transcript, transcript, transcript.slice(0,
+        transcript.indexOf('計算結果'))].map((shown) => names.next(7, shown)))(new PictureNames())}),
     want: {none: null,
       draw: [dashes(29), 'ゼピロ:', '1:  ポロン / ストームライナー', '2:  ゴルバ / スカイスライダー',
         'ミナ:', '1:  リュミエ / ミラージュ', '2:  ビッグモンドール / デザートクローラ', dashes(29)],
       tally: [dashes(36), '■○○杯　結果', ' 1st　[20]  20pts　B', ' 2nd　[10]  10pts　A',
-        dashes(36)]}},
+        dashes(36)],
+      pictures: ['zepiro-7-tally-1.png', 'zepiro-7-tally-1-2.png', 'zepiro-7-draw-1.png']}},
   ...[kLargestSeed, kLargestSeed + 1].map((seed) => ({
     name: `a link takes the seeds the program takes: ${seed}`, seed, lines: [],
     read: (/** @type {Run} */ {session}) => ({program: !session.ended,

@@ -1,9 +1,11 @@
 """The page on a 360 x 640 phone, and the largest screen, in headless Chromium."""
 
+import re
 import unittest
 
+from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.wait import WebDriverWait
-from dialogue import TYPE_ALL, Browser
+from dialogue import TYPE_ALL, Browser, linux
 from test_page import NAMES, browser
 
 PHONE = {"width": 360, "height": 640, "deviceScaleFactor": 2, "mobile": True}
@@ -39,6 +41,21 @@ URL.createObjectURL = (blob) => void createImageBitmap(blob).then((picture) => {
 }, () => done(0));
 document.getElementById('picture').click();"""
 
+# A draw with bans given as pairs, then a tally with a negative score, from its menu.
+DRAW_AND_TALLY = ["0", "3 2", "A B C", "0", "7-1", "1-2", "0", "4", "2 1", "A B", "10", "-5"]
+# The buttons shown under 44 x 44 CSS px; the keys shown (centre, smaller side); the centre of
+# 結果を画像に if the result buttons are in the window; the line's keyboard; a key's focus.
+TOUCH_LOOK = """const shown = [...document.querySelectorAll('button')].filter((b) => b.checkVisibility())
+  .map((button) => [button, button.getBoundingClientRect()]);
+const centre = (box) => [box.x + box.width / 2, box.y + box.height / 2];
+const results = shown.filter(([b]) => b.parentElement.id === 'results').map(([, box]) => box);
+return [shown.filter(([, box]) => box.width < 44 || box.height < 44).map(([b]) => b.textContent),
+  Object.fromEntries(shown.filter(([b]) => b.parentElement.id === 'keypad').map(([b, box]) =>
+    [b.textContent, [...centre(box), Math.min(box.width, box.height)]])),
+  results.every((box) => box.top >= 0 && box.bottom <= innerHeight) && centre(results[2]),
+  document.getElementById('line').inputMode,
+  document.getElementById('keypad').contains(document.activeElement)];"""
+
 
 class Phone(Browser, unittest.TestCase):
     browser = staticmethod(browser)
@@ -46,6 +63,40 @@ class Phone(Browser, unittest.TestCase):
     def session(self, lines, metrics=PHONE):
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", metrics)
         return super().session(1, lines)
+
+    def tap(self, x, y):
+        for kind, points in (("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])):
+            self.driver.execute_cdp_cmd("Input.dispatchTouchEvent",
+                                        {"type": kind, "touchPoints": points})
+
+    def test_numbers_come_from_the_keypad_names_from_the_keyboard_results_in_reach(self):
+        self.session([])  # without a touch screen, no keypad
+        self.assertFalse(self.driver.find_element("id", "keypad").is_displayed())
+        touch = {"enabled": True, "maxTouchPoints": 1}
+        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", touch)
+        self.addCleanup(self.driver.execute_cdp_cmd, "Emulation.setTouchEmulationEnabled",
+                        dict(touch, enabled=False))
+        self.session([])
+        self.driver.execute_script("HTMLAnchorElement.prototype.click = () => {}")  # no download
+        line, notice = (self.driver.find_element("id", part) for part in ("line", "notice"))
+        for typed, picture in zip(DRAW_AND_TALLY, [None] * 6 + ["draw"] + [None] * 4 + ["tally"]):
+            small, keys, picture_button, keyboard, focused = self.driver.execute_script(TOUCH_LOOK)
+            self.assertEqual((small, bool(picture_button), focused), ([], True, False), typed)
+            if re.fullmatch(r"[-\d ]+", typed):  # a number or a pair: keys, no keyboard
+                self.assertEqual((min(key[2] for key in keys.values()), keyboard), (48, "none"))
+                for label in [{" ": "空白"}.get(c, c) for c in typed + "9⌫"] + ["送信"]:
+                    self.tap(*keys[label][:2])  # a slip deleted before it is sent
+            else:  # a name: the phone's keyboard
+                self.assertEqual((keys, keyboard), ({}, ""))
+                line.send_keys(typed, Keys.ENTER)
+            WebDriverWait(self.driver, 5).until(lambda _: line.get_property("value") == "")
+            self.driver.execute_async_script("zepiro.idle().then(arguments[0])")
+            if picture:  # saved from the bar at the bottom, the newest line still in view
+                self.tap(*self.driver.execute_script(TOUCH_LOOK)[2])
+                WebDriverWait(self.driver, 5).until(lambda _: f"-{picture}-1.png" in notice.text)
+                self.assertEqual(self.driver.execute_async_script(IN_VIEW), [True] * 3)
+        self.assertEqual(self.driver.execute_script("return zepiro.transcript()"),
+                         linux(1, DRAW_AND_TALLY))
 
     def test_each_screen_is_legible_its_rows_whole_and_columns_lined_up(self):
         for lines, row, column, smallest in (

@@ -6,6 +6,7 @@
 
 import {lastResult} from './results.js';
 import {pictureOf} from './picture.js';
+import {PictureNames} from './picture_names.js';
 
 /** @typedef {import('./session_host.js').SessionHost} SessionHost */
 /** @typedef {import('./notices.js').Notice} Notice */
@@ -53,6 +54,7 @@ export class HandOut {
     this.host = host;
     this.notice = notice;
     this.screen = screen;
+    this.pictureNames = new PictureNames();
   }
 
   async copyLink() {
@@ -84,7 +86,7 @@ export class HandOut {
       this.notice.say('結果が長すぎて画像にできません。');
       return;
     }
-    const name = `zepiro-${session.seed}.png`;
+    const name = this.pictureNames.next(session.seed, session.transcript);
     saveFile(picture, name);
     this.notice.say(`結果を画像 ${name} に保存しました。`);
   }

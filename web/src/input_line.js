@@ -17,6 +17,7 @@ export function entersLine(event) {
  * the line is emptied once the host takes it.
  * @param {{line: HTMLInputElement, send: HTMLButtonElement}} parts
  * @param {SessionHost} host
+ * @returns {() => void} enters the line, as Enter does
  */
 export function followInput({line, send}, host) {
   const enter = () => {
@@ -38,4 +39,5 @@ export function followInput({line, send}, host) {
     line.disabled = change === 'ended';
     send.disabled = line.disabled;
   });
+  return enter;
 }

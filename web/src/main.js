@@ -8,6 +8,8 @@ import {followInput} from './input_line.js';
 import {automationInterface} from './automation.js';
 import {loadProgram} from './program_loader.js';
 import {keepOffline} from './offline.js';
+import {Keypad} from './keypad.js';
+import {keepInViewAbove} from './bottom_bar.js';
 
 /**
  * @template {HTMLElement} T
@@ -24,11 +26,16 @@ function part(id) {
 
 const screen = part('screen');
 const notice = new Notice(part('notice'));
-const host = new SessionHost({screen, seed: part('seed'), version: part('version'), notice},
-  loadProgram('zepiro.js'));
 /** @type {HTMLInputElement} */
 const line = part('line');
-followInput({line, send: part('send')}, host);
+// Its 送信 enters the line as the input line's own does, once that is wired below.
+const keypad = new Keypad(part('keypad'), line, () => enter());
+const loadingProgram = loadProgram('zepiro.js');
+// Each program started tells the keypad what it waits for.
+const host = new SessionHost({screen, seed: part('seed'), version: part('version'), notice},
+  (options) => loadingProgram(keypad.follow(options)));
+const enter = followInput({line, send: part('send')}, host);
+host.listen((change) => change === 'ended' && keypad.expect(null));
 const handOut = new HandOut(host, notice, screen);
 part('share').addEventListener('click', () => void handOut.copyLink());
 part('copy').addEventListener('click', () => void handOut.copyResult());
@@ -40,3 +47,4 @@ window.addEventListener('resize', () => host.view?.fit());
 Object.defineProperty(window, 'zepiro', {value: automationInterface(host), enumerable: true});
 line.focus();
 keepOffline(notice);
+keepInViewAbove(part('entry'));

@@ -3,6 +3,10 @@
 // a draw's pairings with 29 dashes and a tally's table with 36; a test runs
 // both through this search.
 
+const kDrawDashes = 29;
+const kTallyDashes = 36;
+const kResult = new RegExp(`^(-{${kDrawDashes}}|-{${kTallyDashes}})\\n[^]*?^\\1$`, 'gm');
+
 /**
  * The lines of the last draw or tally result in a transcript, dashed lines
  * included; null if there is none yet.
@@ -10,8 +14,19 @@
  */
 export function lastResult(transcript) {
   let last = null;
-  for (const found of transcript.matchAll(/^(-{29}|-{36})\n[^]*?^\1$/gm)) {
+  for (const found of transcript.matchAll(kResult)) {
     last = found[0];
   }
   return last === null ? null : last.split('\n');
+}
+
+/**
+ * What each result in a transcript shows, oldest first: a draw's pairings or
+ * a tally's table.
+ * @param {string} transcript
+ * @returns {('draw' | 'tally')[]}
+ */
+export function resultKinds(transcript) {
+  return [...transcript.matchAll(kResult)].map((found) =>
+    (found[1].length === kDrawDashes ? 'draw' : 'tally'));
 }

@@ -239,6 +239,7 @@ export class SessionHost {
         `リンクに収まる${kMostTypedBytes}バイトまでです。`);
       return false;
     }
+    this.parts.notice.hide();  // said before this answer; it would only take room from the screen now
     void this.type(line);
     return true;
   }
@@ -323,6 +324,9 @@ export class SessionHost {
     const fragment = location.hash.slice(1);
     if (fragment === '') {
       return null;
+    }
+    if (this.session !== undefined && fragment === this.address.fragment) {
+      return this.session;  // the address bar following the session shown, not a link opened
     }
     const shared = readSession(fragment);
     if (shared === null) {
