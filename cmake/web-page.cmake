@@ -15,9 +15,36 @@ set(ZEPIRO_WEB_DIR ${PROJECT_SOURCE_DIR}/web)
 # break's line ends) are exported functions; in the program itself, not the
 # library, so that the linker keeps them.
 target_sources(zepiro PRIVATE src/console/web/page_rules_web.cpp)
+# What a read may have on its stack when it waits for the page's input line:
+# Asyncify, which unwinds the stack there and rewinds it once a line comes,
+# instruments just these functions. They are main, every function of the
+# program handed the console or named for input (its name holds "Console" or
+# "Input": the page's input buffer is one), and the members of the standard
+# stream buffer and input stream through which the console's reads reach
+# that buffer. Instrumenting every function an indirect call might reach
+# instead makes the WebAssembly half as large again. A read that reached the
+# buffer another way (a stream's >>, through the locale's facets) would need
+# its functions listed: one left out runs on past the read as if it had
+# returned, and the page's tests, which hold every session to the Linux
+# program's output, fail.
+set(ZEPIRO_READ_PATH
+  "main"
+  "*Console*"
+  "*Input*"
+  "std::__2::basic_streambuf<char, std::__2::char_traits<char> >::*"
+  "std::__2::basic_istream<char, std::__2::char_traits<char> >::*")
+list(JOIN ZEPIRO_READ_PATH "\n" read_path)
+file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/read_path.txt CONTENT "${read_path}\n")
+
 # - Each session is a fresh instance of the module (createZepiro), started by
 #   the page with its own arguments (Module.start, web/program_start.js).
 # - A read waits for the page's input line through Asyncify.
+# - The program's C++ exceptions are not caught in the page (Emscripten's
+#   default; the compiler is not asked to catch them either): the program
+#   throws only once the page has stopped its session (its input ended, its
+#   output refused), and the throw, a JavaScript one, ends the instance, which
+#   the page drops. Catching them would wrap every call that may throw in
+#   JavaScript. A catch that the program needed to go on would not work here.
 target_link_options(zepiro PRIVATE
   -sMODULARIZE=1
   -sEXPORT_NAME=createZepiro
@@ -28,11 +55,12 @@ target_link_options(zepiro PRIVATE
   -sALLOW_MEMORY_GROWTH=1
   -sASYNCIFY=1
   "-sASYNCIFY_IMPORTS=['zepiro_page_read']"
+  -sASYNCIFY_ONLY=@${PROJECT_BINARY_DIR}/read_path.txt
   "-sEXPORTED_FUNCTIONS=['_main','_malloc']"
   --js-library=${ZEPIRO_WEB_DIR}/page_library.js
   --post-js=${ZEPIRO_WEB_DIR}/program_start.js)
-set_property(TARGET zepiro APPEND PROPERTY LINK_DEPENDS
-             ${ZEPIRO_WEB_DIR}/page_library.js ${ZEPIRO_WEB_DIR}/program_start.js)
+set_property(TARGET zepiro APPEND PROPERTY LINK_DEPENDS ${ZEPIRO_WEB_DIR}/page_library.js
+             ${ZEPIRO_WEB_DIR}/program_start.js ${PROJECT_BINARY_DIR}/read_path.txt)
 
 set(ZEPIRO_SITE_DIR ${PROJECT_BINARY_DIR}/site)
 
