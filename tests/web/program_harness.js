@@ -11,7 +11,7 @@ import {Session} from '../../web/src/session.js';
 // As `cmake --preset web` builds it, seen from where npm was run (INIT_CWD),
 // which is not where Stryker runs the tests.
 const programPath = process.env.ZEPIRO_PROGRAM ??
-  resolve(process.env.INIT_CWD ?? '.', 'build-web/site/zepiro.js');
+  resolve(process.env.INIT_CWD ?? '.', 'build-web/site/file/zepiro.js');
 
 /** The program's createZepiro, as the page's script tag would define it. */
 export const createProgram = /** @type {CreateProgram} */ (
