@@ -64,6 +64,15 @@ describe('Page', () => {
     }
   });
 
+  it('names a program that could not be loaded, and reloads the page at its session', async () => {
+    const {notice, zepiro} = open(link(5, 'a\n'), () => Promise.reject(new Error('no wasm')));
+    const reload = vi.spyOn(location, 'reload').mockImplementation(() => {});
+    await zepiro.type('b');
+    notice.querySelector('button')?.click();
+    expect([notice.textContent?.startsWith('プログラムを読み込めませんでした'), reload.mock.calls.length,
+      location.hash]).toEqual([true, 1, link(5, 'a\nb\n')]);
+  });
+
   it('settles the promises of a session it leaves for another', async () => {
     const {page, zepiro} = open('', fakeProgram({run: () => new Promise(() => {})}));
     const waiting = [zepiro.idle(), zepiro.type('1')];

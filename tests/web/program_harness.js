@@ -30,7 +30,7 @@ export async function run(seed, lines, output = () => {}) {
   const typed = new TextEncoder().encode(lines.map((line) => `${line}\n`).join(''));
   const session = new Session(seed, typed, {
     started: (given) => { rules = given; },
-    output, idle() {}, ended() {}, refused() {}, limited() {},
+    output, idle() {}, ended() {}, unloaded() {}, refused() {}, limited() {},
   }, createProgram);
   await session.idle();
   return {session, rules: /** @type {ProgramRules} */ (/** @type {unknown} */ (rules))};

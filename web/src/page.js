@@ -99,6 +99,7 @@ export class Page {
       },
       idle: () => shown() && this.idle(session),
       ended: (status) => shown() && this.ended(status),
+      unloaded: () => shown() && this.unloaded(),
       refused: () => shown() && this.refuseLink(),
       limited: (limit) => shown() && this.reachedLimit(limit),
     }, this.createProgram, kLimits[source]);
@@ -182,6 +183,19 @@ export class Page {
     } else {
       this.parts.notice.say(`プログラムが終了しました（終了コード ${status}）。`, newSession);
     }
+  }
+
+  /**
+   * The program could not be loaded: the page offers to load again, with
+   * the session's link in the address bar, so that nothing typed is lost.
+   */
+  unloaded() {
+    this.parts.line.disabled = true;
+    this.parts.notice.say('プログラムを読み込めませんでした。接続を確かめて、読み込み直してください。',
+      {label: '読み込み直す', run: () => {
+        history.replaceState(null, '', this.shareLink());
+        location.reload();
+      }});
   }
 
   /** @param {string} limit */
