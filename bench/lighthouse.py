@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """Lighthouse's figures for the page, as a phone on a slow network would
 load it: npm lighthouse@12.2.3 (the last that runs on Node 20) against
-Debian's Chromium, over a local http server that compresses text as a
-static host does, three runs, the median of each figure. Not a test: run it
+Debian's Chromium, over local http servers that do and do not compress as
+static hosts may, three runs each, the median of each figure. Not a test: run it
 by hand after `cmake --build --preset web`.
 
     bench/lighthouse.py [build-web/site]
@@ -33,11 +33,13 @@ RUNS = 3
 
 class StaticHost(http.server.SimpleHTTPRequestHandler):
     """Serves the folder as a static host does: text compressed with gzip
-    for a browser that takes it (zepiro.js goes from 550 to 160 KB)."""
+    for a browser that takes it, and WebAssembly too, unless not `compressing`."""
+    compressing = True
 
     def do_GET(self):
         path = Path(self.translate_path(self.path))
-        if (path.suffix not in (".html", ".css", ".js", ".webmanifest", ".svg", ".txt")
+        if (path.suffix not in (".html", ".css", ".js", ".webmanifest", ".svg", ".txt", ".wasm")
+                or not self.compressing
                 or "gzip" not in self.headers.get("Accept-Encoding", "") or not path.is_file()):
             super().do_GET()
             return
@@ -106,4 +108,7 @@ def main():
             print(f"  {category}: {title}")
 
 
+main()
+StaticHost.compressing = False
+print("\nAnd with nothing compressed, as python3 -m http.server serves the folder:")
 main()

@@ -27,7 +27,8 @@ try {
   });
   const {warnings} = await injectManifest({
     swSrc: bundled, swDest: worker, globDirectory: site, globPatterns: ['**/*'],
-    globIgnores: ['service_worker.js'], maximumFileSizeToCacheInBytes: 2 ** 30,
+    // file/ holds the program for pages opened from the disk, which no worker serves.
+    globIgnores: ['service_worker.js', 'file/**'], maximumFileSizeToCacheInBytes: 2 ** 30,
     manifestTransforms: [async (entries) => ({warnings: [], manifest: await Promise.all(
       entries.map(async (entry) => ({...entry, integrity: 'sha256-' + createHash('sha256')
         .update(await readFile(join(site, entry.url))).digest('base64')})))})],

@@ -19,7 +19,7 @@ import {kLargestSeed, readSession} from '../../web/src/session_description.js';
 
 // Seen from where npm was run (INIT_CWD), which is not where Stryker runs the tests.
 const programPath = process.env.ZEPIRO_PROGRAM ??
-  resolve(process.env.INIT_CWD ?? '.', 'build-web/site/zepiro.js');
+  resolve(process.env.INIT_CWD ?? '.', 'build-web/site/file/zepiro.js');
 const createProgram = /** @type {CreateProgram} */ (
   new Function(`${readFileSync(programPath, 'utf8')}\nreturn createZepiro;`)());
 
@@ -37,7 +37,7 @@ async function run(seed, lines) {
   const session = new Session(seed, typed, {
     started: (given) => { rules = given; },
     output: (text, kind) => written.push({text, kind}),
-    idle() {}, ended() {}, refused() {}, limited() {},
+    idle() {}, ended() {}, unloaded() {}, refused() {}, limited() {},
   }, createProgram);
   await session.idle();
   return {session, rules, written};

@@ -9,7 +9,7 @@ import {kMostTypedBytes} from '../../web/src/session_description.js';
  */
 function watched(program, replayed = '', limits = undefined) {
   const events = {started: vi.fn(), output: vi.fn(), idle: vi.fn(), ended: vi.fn(),
-    refused: vi.fn(), limited: vi.fn()};
+    unloaded: vi.fn(), refused: vi.fn(), limited: vi.fn()};
   return {session: new Session(3, new TextEncoder().encode(replayed), events, program, limits),
     events};
 }
@@ -51,7 +51,8 @@ describe('Session', () => {
     expect(session.typed).toHaveLength(2);
     const broken = watched(() => Promise.reject(new Error('no memory')));
     await broken.session.idle();
-    expect(broken.events.ended.mock.calls).toEqual([[null]]);
+    expect({ended: broken.events.ended.mock.calls, unloaded: broken.events.unloaded.mock.calls})
+      .toEqual({ended: [], unloaded: [[]]});
   });
 
   it('refuses a replay that writes too much, stops it, and settles every promise', async () => {

@@ -80,6 +80,15 @@ describe('SessionHost', () => {
     }
   });
 
+  it('names a program that could not be loaded, and loads the page again when asked', async () => {
+    const {notice, zepiro, seen} = open(link(5, 'a\n'), () => Promise.reject(new Error('no wasm')));
+    await zepiro.idle();
+    const reload = vi.spyOn(location, 'reload').mockImplementation(() => {});
+    notice.querySelector('button')?.click();
+    expect({...seen(), reloads: reload.mock.calls.length}).toMatchObject({line: true, reloads: 1,
+      notice: expect.stringMatching(/^プログラムを読み込めませんでした/)});
+  });
+
   it('tells its listeners of each change, and settles the promises of a session it leaves',
     async () => {
       const {host, zepiro} = open('', fakeProgram({run: () => new Promise(() => {})}));

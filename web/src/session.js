@@ -17,6 +17,8 @@ import {kMostTypedBytes} from './session_description.js';
  * @property {() => void} idle  the program waits with nothing left to read, or has ended
  * @property {(status: number | null) => void} ended
  *   the exit status, null if the program broke down
+ * @property {() => void} unloaded
+ *   the program could not be loaded (missing, refused or cut short); the session has ended
  * @property {() => void} refused  a replay wrote too much; the program is stopped
  * @property {(limit: string) => void} limited
  *   the session reached one of the page's limits, named in words; the program is stopped
@@ -89,7 +91,7 @@ export class Session {
     this.status = undefined;
     this.replaying = replayed.length > 0;
     const terminal = {read: this.read.bind(this), write: this.write.bind(this)};
-    createProgram({terminal, print: () => {}, printErr: () => {}, onAbort: () => this.end(null)})
+    createProgram({terminal, print: () => {}, printErr: () => {}, onAbort: () => this.breakDown()})
       .then((instance) => {
         if (this.ended) {
           return null;  // stopped before it began
@@ -98,7 +100,19 @@ export class Session {
         this.events.started(this.rules);
         return instance.start([`--seed=${seed}`]);
       })
-      .then((status) => this.end(status), () => this.end(null));
+      .then((status) => this.end(status), () => this.breakDown());
+  }
+
+  /**
+   * The program failed: it broke down, or, before it was made, could not be loaded.
+   * @private
+   */
+  breakDown() {
+    if (this.rules === null) {
+      this.halt(() => this.events.unloaded());
+    } else {
+      this.end(null);
+    }
   }
 
   /**

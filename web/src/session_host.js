@@ -148,6 +148,7 @@ export class SessionHost {
       },
       idle: () => shown() && this.idle(session),
       ended: (status) => shown() && this.ended(status),
+      unloaded: () => shown() && this.unloaded(),
       refused: () => shown() && this.refuseLink(),
       limited: (limit) => shown() && this.reachedLimit(limit),
     }, this.createProgram, source === 'kept' ? kKeptLimits : kSessionLimits);
@@ -300,6 +301,17 @@ export class SessionHost {
     } else {
       this.parts.notice.say(`プログラムが終了しました（終了コード ${status}）。`, this.startAnew);
     }
+  }
+
+  /**
+   * The program could not be loaded (missing, refused, cut short): nothing
+   * ran, and loading the page again may find it whole. What the session holds
+   * is in the address bar for the reload.
+   */
+  unloaded() {
+    this.tell('ended', this.session);
+    this.parts.notice.say('プログラムを読み込めませんでした。接続を確かめて、読み込み直してください。',
+      {label: '読み込み直す', run: () => location.reload()});
   }
 
   /** @param {string} limit */
