@@ -36,7 +36,7 @@ async function run(seed, lines) {
   const session = new Session(seed, typed, {
     started: (given) => { rules = given; },
     output: (text, kind) => written.push({text, kind}),
-    idle() {}, ended() {}, refused() {}, limited() {},
+    idle() {}, ended() {}, refused() {}, limited() {}, replaying() {},
   }, createProgram);
   await session.idle();
   return {session, rules, written};

@@ -9,7 +9,7 @@ import {kMostTypedBytes} from '../../web/src/session_description.js';
  */
 function watched(program, replayed = '', limits = undefined) {
   const events = {started: vi.fn(), output: vi.fn(), idle: vi.fn(), ended: vi.fn(),
-    refused: vi.fn(), limited: vi.fn()};
+    refused: vi.fn(), limited: vi.fn(), replaying: vi.fn()};
   return {session: new Session(3, new TextEncoder().encode(replayed), events, program, limits),
     events};
 }

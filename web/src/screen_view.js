@@ -156,6 +156,27 @@ function removeLine(block, which) {
 }
 
 /**
+ * Shows in the screen how far a replay has gone, until its view shows the
+ * text (which replaces it).
+ * @param {HTMLElement} screen
+ * @param {number} done  the replayed bytes the program has taken
+ * @param {number} total
+ */
+export function showReplayProgress(screen, done, total) {
+  let shown = screen.querySelector('.progress');
+  if (shown === null) {
+    shown = document.createElement('p');
+    shown.className = 'progress';
+    screen.replaceChildren(shown);
+  }
+  const bar = document.createElement('progress');
+  bar.max = total;
+  bar.value = done;
+  shown.replaceChildren('入力を再生しています ', bar,
+    ` ${done.toLocaleString('ja-JP')} / ${total.toLocaleString('ja-JP')} バイト`);
+}
+
+/**
  * Shows the newest text, as a terminal does: the last line written, with the
  * input line below it.
  */

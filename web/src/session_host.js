@@ -5,7 +5,7 @@
 
 import {Session, kSessionLimits} from './session.js';
 import {ScreenText} from './screen_text.js';
-import {ScreenView, scrollToNewest} from './screen_view.js';
+import {ScreenView, scrollToNewest, showReplayProgress} from './screen_view.js';
 import {describeSession, kMostTypedBytes, readSession} from './session_description.js';
 import {remember, remembered} from './storage.js';
 
@@ -41,6 +41,9 @@ function randomSeed() {
 
 /** The device's own session ran here before, however much its replay writes. */
 const kKeptLimits = {...kSessionLimits, replayOutput: Infinity};
+
+/** A replay that lasts longer than this (ms) shows how far it has gone. */
+const kQuietReplayMilliseconds = 500;
 
 const kUnreadableKept = 'この端末に保存されていたセッションは読めなかったため、削除しました。';
 
@@ -117,6 +120,7 @@ export class SessionHost {
     this.saidUnkept = false;
     this.parts.screen.replaceChildren();
     this.parts.seed.textContent = String(seed);
+    const began = performance.now();
     /** @returns {boolean} */
     const shown = () => this.session === session;
     /** @type {Session} */
@@ -136,6 +140,11 @@ export class SessionHost {
       ended: (status) => shown() && this.ended(status),
       refused: () => shown() && this.refuseLink(),
       limited: (limit) => shown() && this.reachedLimit(limit),
+      replaying: (done, total) => {
+        if (shown() && performance.now() - began > kQuietReplayMilliseconds) {
+          showReplayProgress(this.parts.screen, done, total);
+        }
+      },
     }, this.createProgram, source === 'kept' ? kKeptLimits : kSessionLimits);
     this.session = session;
     this.tell('began', session);
