@@ -74,3 +74,11 @@ it('spaces characters as measured in their font, and sizes cells by the written 
   again.show();
   expect(vi.mocked(HTMLElement.prototype.getBoundingClientRect)).toHaveBeenCalledTimes(measured);
 });
+
+it('measures many new characters a slice at a time, changing nothing until all are', () => {
+  const view = new ScreenView(document.createElement('div'), new ScreenText(2), () => 2);
+  const line = String.fromCodePoint(...Array.from({length: 200}, (_, i) => 0x5000 + i));
+  view.text.add(line, 'output');
+  const calls = [view.show(0), view.show(0), view.show(0), view.show(0), shown(view)];
+  expect([calls, view.show(0), shown(view)]).toEqual([[false, false, false, false, []], true, [line]]);
+});

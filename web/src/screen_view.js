@@ -7,6 +7,7 @@
 
 import {fitCells, kFontCells, kLineHeight, rowCells} from './cells.js';
 import {characterLength, spacingsFor} from './spacings.js';
+import {kSliceMilliseconds, nextTask} from './tasks.js';
 
 /** @typedef {import('./screen_text.js').ScreenText} ScreenText */
 /** @typedef {import('./screen_text.js').Run} Run */
@@ -42,15 +43,34 @@ export class ScreenView {
   /**
    * Brings the elements up to the text: the last line shown may have grown,
    * lines may have come after it, and lines at the top may have been let go.
+   * Where its new lines have characters new to measure, and measuring them
+   * takes it past `until` (a time of performance.now()), it sizes the cells
+   * and measures some, and changes nothing else: it is called again, until
+   * it has shown the text.
+   * @param {number} [until]
+   * @returns {boolean} whether it has shown the text
    */
-  show() {
+  show(until = Infinity) {
     const text = this.text;
-    if (this.shownGeneration !== text.generation) {
+    const shown = this.shownGeneration === text.generation;
+    const added = text.linesFrom(shown ? Math.max(0, this.shownEnd - 1) : 0);
+    let widestRow = shown ? this.widestRow : 0;
+    for (const runs of added) {
+      const written = runs.filter((run) => run.kind === 'output').map((run) => run.text).join('');
+      widestRow = Math.max(widestRow, rowCells(written, this.cellWidth));
+    }
+    // Sized first: characters are measured at the screen's own size too.
+    fitCells(this.element, widestRow);
+    if (!this.spacings.measure(added.flatMap((runs) => runs.map((run) => run.text)),
+      this.element, this.cellWidth, until)) {
+      return false;
+    }
+    this.widestRow = widestRow;
+    if (!shown) {
       this.element.replaceChildren();
       this.shownGeneration = text.generation;
       this.firstShown = 0;
       this.shownEnd = 0;
-      this.widestRow = 0;
     } else if (this.shownEnd > this.firstShown) {
       removeLine(this.element.lastElementChild, 'lastElementChild');
       this.shownEnd -= 1;
@@ -60,25 +80,39 @@ export class ScreenView {
     }
     this.firstShown = Math.max(this.firstShown, text.dropped);
     const lines = text.linesFrom(this.shownEnd);
-    this.spacings.measure(lines.flatMap((runs) => runs.map((run) => run.text)), this.element,
-      this.cellWidth);
-    for (const runs of lines) {
-      const written = runs.filter((run) => run.kind === 'output').map((run) => run.text).join('');
-      this.widestRow = Math.max(this.widestRow, rowCells(written, this.cellWidth));
-    }
-    this.fit();
     let block = this.element.lastElementChild;
-    const added = document.createDocumentFragment();
+    const blocks = document.createDocumentFragment();
     for (const runs of lines) {
       if (block === null || block.childElementCount === kBlockLines) {
         block = document.createElement('div');
         block.className = 'block';
-        added.append(block);
+        blocks.append(block);
       }
       block.append(this.lineElement(runs));
     }
-    this.element.append(added);
+    this.element.append(blocks);
     this.shownEnd = text.end;
+    return true;
+  }
+
+  /**
+   * Shows the text as show() does, a slice of work at a time, then the
+   * newest text; a screen that took its slice to make is laid out and
+   * scrolled in the next. Stops once the view is no longer `shown()`.
+   * @param {() => boolean} shown
+   */
+  async showInSlices(shown) {
+    for (let done = false; !done;) {
+      const until = performance.now() + kSliceMilliseconds;
+      done = this.show(until);
+      if (performance.now() > until) {
+        await nextTask();
+        if (!shown()) {
+          return;
+        }
+      }
+    }
+    scrollToNewest();
   }
 
   /** Sizes the cells for the screen's width and its widest row. */
@@ -180,6 +214,6 @@ export function showReplayProgress(screen, done, total) {
  * Shows the newest text, as a terminal does: the last line written, with the
  * input line below it.
  */
-export function scrollToNewest() {
+function scrollToNewest() {
   window.scrollTo(0, document.documentElement.scrollHeight);
 }

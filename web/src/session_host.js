@@ -5,7 +5,7 @@
 
 import {Session, kSessionLimits} from './session.js';
 import {ScreenText} from './screen_text.js';
-import {ScreenView, scrollToNewest, showReplayProgress} from './screen_view.js';
+import {ScreenView, showReplayProgress} from './screen_view.js';
 import {describeSession, kMostTypedBytes, readSession} from './session_description.js';
 import {remember, remembered} from './storage.js';
 
@@ -76,6 +76,8 @@ export class SessionHost {
     this.saidUnkept = false;
     /** @type {SessionSource} */
     this.source = 'new';
+    /** Resolves once the screen shows what the session shown has written. */
+    this.screenShown = Promise.resolve();
     /** The notice's action that starts a new session. */
     this.startAnew = {label: '新しく始める', run: () => void this.startNew()};
     /** @type {Session} */
@@ -247,9 +249,9 @@ export class SessionHost {
   }
 
   showScreen() {
-    if (this.view !== null) {
-      this.view.show();
-      scrollToNewest();
+    const view = this.view;
+    if (view !== null) {
+      this.screenShown = view.showInSlices(() => this.view === view);
     }
   }
 
