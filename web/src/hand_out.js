@@ -55,8 +55,14 @@ export class HandOut {
     this.screen = screen;
   }
 
-  copyLink() {
-    return this.copy(this.host.shareLink(), 'このセッションのリンクをコピーしました。');
+  /** Copies the session's link; one the page would refuse to replay, it does not. */
+  async copyLink() {
+    if (!this.host.session.replayable()) {
+      this.notice.say('このセッションは長くなりすぎたため、リンクにできません' +
+        '（リンクから再生できる画面の出力を超えています）。');
+      return;
+    }
+    await this.copy(this.host.shareLink(), 'このセッションのリンクをコピーしました。');
   }
 
   async copyResult() {

@@ -26,7 +26,7 @@ import {kSliceMilliseconds, nextTask} from './tasks.js';
  */
 
 /**
- * A replayed link that writes more than this is refused: some 270 redraws of
+ * A replayed link that writes more than this is refused: some 500 redraws of
  * the largest draw, more than any evening's link holds, and little enough
  * that a hostile link is refused within a second of opening.
  */
@@ -148,6 +148,14 @@ export class Session {
     this.typed.push(new TextEncoder().encode(line + '\n'));
     this.release();
     return this.idle();
+  }
+
+  /**
+   * Whether a link to the session as far as it went would be taken: its
+   * replay writes no more than a replay may.
+   */
+  replayable() {
+    return this.transcript.length <= this.limits.replayOutput;
   }
 
   /** How many bytes have been typed, replayed ones included. */

@@ -3,11 +3,11 @@
 // one ends or is refused. A session left for another is stopped. The parts
 // that follow the session shown (the input line, 送信) listen to the host.
 
-import {Session, kSessionLimits} from './session.js';
+import {Session} from './session.js';
 import {ScreenText} from './screen_text.js';
 import {ScreenView, showReplayProgress} from './screen_view.js';
 import {describeSession, kMostTypedBytes, readSession} from './session_description.js';
-import {remember, remembered} from './storage.js';
+import {forget, remember, remembered} from './storage.js';
 
 /** @typedef {import('./program.js').CreateProgram} CreateProgram */
 /** @typedef {import('./notices.js').Notice} Notice */
@@ -38,9 +38,6 @@ function randomSeed() {
  */
 
 /** @typedef {(change: SessionChange, session: Session) => void} SessionListener */
-
-/** The device's own session ran here before, however much its replay writes. */
-const kKeptLimits = {...kSessionLimits, replayOutput: Infinity};
 
 /** A replay that lasts longer than this (ms) shows how far it has gone. */
 const kQuietReplayMilliseconds = 500;
@@ -140,14 +137,14 @@ export class SessionHost {
       },
       idle: () => shown() && this.idle(session),
       ended: (status) => shown() && this.ended(status),
-      refused: () => shown() && this.refuseLink(),
+      refused: () => shown() && this.refuse(source),
       limited: (limit) => shown() && this.reachedLimit(limit),
       replaying: (done, total) => {
         if (shown() && performance.now() - began > kQuietReplayMilliseconds) {
           showReplayProgress(this.parts.screen, done, total);
         }
       },
-    }, this.createProgram, source === 'kept' ? kKeptLimits : kSessionLimits);
+    }, this.createProgram);
     this.session = session;
     this.tell('began', session);
     return session;
@@ -234,17 +231,33 @@ export class SessionHost {
   /**
    * Keeps the session on the device. A link's session replaces the session
    * kept only once something is typed into it: the link itself keeps its
-   * replay, and the page has said so when it opened.
+   * replay, and the page has said so when it opened. A session whose replay
+   * would write more than a replay may is kept no further: what was kept
+   * before stays.
    * @param {Session} session
    */
   keep(session) {
     if (this.source === 'link' && session.typedLength() === session.replayedLength) {
       return;
     }
-    if (!remember(session) && !this.saidUnkept) {
-      this.saidUnkept = true;
-      this.parts.notice.say('この端末にセッションを保存できませんでした（保存領域が一杯か、使えません）。' +
+    if (!session.ended && !session.replayable()) {
+      this.sayUnkept('このセッションは長くなりすぎたため、これ以上この端末に保存できません。' +
+        '保存されているのは、その前の入力までです。');
+    } else if (!remember(session)) {
+      this.sayUnkept('この端末にセッションを保存できませんでした（保存領域が一杯か、使えません）。' +
         '続きを残すには「リンクをコピー」を使ってください。');
+    }
+  }
+
+  /**
+   * Says once per session why it is not kept.
+   * @private
+   * @param {string} why
+   */
+  sayUnkept(why) {
+    if (!this.saidUnkept) {
+      this.saidUnkept = true;
+      this.parts.notice.say(why);
     }
   }
 
@@ -279,6 +292,22 @@ export class SessionHost {
 
   refuseLink() {
     return this.startWithOffer('リンクを読めませんでした（壊れているか、長すぎます）。新しいセッションを始めました。');
+  }
+
+  /**
+   * Refuses a replay that wrote more than a replay may: a link's, or the
+   * session kept on the device, which is then let go rather than offered again.
+   * @param {SessionSource} source
+   */
+  refuse(source) {
+    if (source !== 'kept') {
+      this.refuseLink();
+      return;
+    }
+    forget();
+    this.startNew();
+    this.parts.notice.say('この端末に保存されていたセッションは、再生すると長すぎるため削除しました。' +
+      '新しいセッションを始めました。');
   }
 
   /**

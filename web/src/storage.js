@@ -33,8 +33,8 @@ export function remember(session) {
   }
 }
 
-/** Lets go of the session kept, as when it cannot be replayed. */
-function forget() {
+/** Lets go of the session kept, as when it cannot be read or replayed. */
+export function forget() {
   try {
     localStorage.removeItem(kStorageKey);
   } catch {
