@@ -191,7 +191,8 @@ function removeLine(block, which) {
 
 /**
  * Shows in the screen how far a replay has gone, until its view shows the
- * text (which replaces it).
+ * text (which replaces it); page.css shows it once it has lasted half a
+ * second.
  * @param {HTMLElement} screen
  * @param {number} done  the replayed bytes the program has taken
  * @param {number} total

@@ -22,7 +22,8 @@ import {kSliceMilliseconds, nextTask} from './tasks.js';
  * @property {(limit: string) => void} limited
  *   the session reached one of the page's limits, named in words; the program is stopped
  * @property {(done: number, total: number) => void} replaying
- *   the replay hands the page its thread back, with `done` of its `total` bytes taken
+ *   the replay hands the page its thread back, or has ended, with `done` of its
+ *   `total` bytes taken
  */
 
 /**
@@ -200,7 +201,10 @@ export class Session {
         this.takenBytes += this.current.length;
         this.events.output(new TextDecoder().decode(this.current), 'typed');
       } else {
-        this.replaying = false;
+        if (this.replaying) {
+          this.replaying = false;
+          this.events.replaying(this.replayedLength, this.replayedLength);
+        }
         this.wake();
         await new Promise((resolve) => { this.reader = () => resolve(undefined); });
         this.sliceStart = performance.now();

@@ -39,9 +39,6 @@ function randomSeed() {
 
 /** @typedef {(change: SessionChange, session: Session) => void} SessionListener */
 
-/** A replay that lasts longer than this (ms) shows how far it has gone. */
-const kQuietReplayMilliseconds = 500;
-
 const kUnreadableKept = 'この端末に保存されていたセッションは読めなかったため、削除しました。';
 
 /**
@@ -119,7 +116,6 @@ export class SessionHost {
     this.saidUnkept = false;
     this.parts.screen.replaceChildren();
     this.parts.seed.textContent = String(seed);
-    const began = performance.now();
     /** @returns {boolean} */
     const shown = () => this.session === session;
     /** @type {Session} */
@@ -139,11 +135,7 @@ export class SessionHost {
       ended: (status) => shown() && this.ended(status),
       refused: () => shown() && this.refuse(source),
       limited: (limit) => shown() && this.reachedLimit(limit),
-      replaying: (done, total) => {
-        if (shown() && performance.now() - began > kQuietReplayMilliseconds) {
-          showReplayProgress(this.parts.screen, done, total);
-        }
-      },
+      replaying: (done, total) => shown() && showReplayProgress(this.parts.screen, done, total),
     }, this.createProgram);
     this.session = session;
     this.tell('began', session);
