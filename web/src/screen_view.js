@@ -97,19 +97,23 @@ export class ScreenView {
 
   /**
    * Shows the text as show() does, a slice of work at a time, then the
-   * newest text; a screen that took its slice to make is laid out and
-   * scrolled in the next. Stops once the view is no longer `shown()`.
+   * newest text; a screen that took more than its slice to make is laid out
+   * and scrolled in a slice of its own. Stops once the view is no longer
+   * `shown()`.
    * @param {() => boolean} shown
    */
   async showInSlices(shown) {
-    for (let done = false; !done;) {
+    for (let slices = 1; ; ++slices) {
       const until = performance.now() + kSliceMilliseconds;
-      done = this.show(until);
-      if (performance.now() > until) {
+      const done = this.show(until);
+      if (performance.now() > until || (done && slices > 1)) {
         await nextTask();
         if (!shown()) {
           return;
         }
+      }
+      if (done) {
+        break;
       }
     }
     scrollToNewest();
@@ -207,8 +211,16 @@ export function showReplayProgress(screen, done, total) {
   const bar = document.createElement('progress');
   bar.max = total;
   bar.value = done;
-  shown.replaceChildren('入力を再生しています ', bar,
-    ` ${done.toLocaleString('ja-JP')} / ${total.toLocaleString('ja-JP')} バイト`);
+  shown.replaceChildren('入力を再生しています ', bar, ` ${grouped(done)} / ${grouped(total)} バイト`);
+}
+
+/**
+ * A count with its digits in threes, as toLocaleString('ja-JP') writes it,
+ * without the locale's data, whose loading would hold a replay's first slice.
+ * @param {number} count
+ */
+function grouped(count) {
+  return String(count).replace(/\B(?=(\d{3})+$)/g, ',');
 }
 
 /**
