@@ -179,13 +179,15 @@ export class Session {
    * Called by the program: up to `capacity` typed bytes, once there are some.
    * A line taken is echoed on the screen. Once the session has ended, the
    * program's input ends too (no bytes), so that a stopped program stops.
-   * A program that has run for a slice first hands the page its thread back,
-   * and tells how far a replay has gone.
+   * A program that has run for a slice, with bytes waiting for it, first
+   * hands the page its thread back (with none, it waits anyway), and tells
+   * how far a replay has gone.
    * @param {number} capacity
    * @returns {Promise<Uint8Array>}
    */
   async read(capacity) {
-    if (performance.now() - this.sliceStart > kSliceMilliseconds) {
+    const waiting = this.current.length > 0 || this.taken < this.typed.length;
+    if (waiting && performance.now() - this.sliceStart > kSliceMilliseconds) {
       await nextTask();
       this.sliceStart = performance.now();
       if (this.replaying && !this.ended) {

@@ -91,13 +91,7 @@ export class Spacings {
       return span;
     });
     box.append(...measured);
-    // The same characters at the screen's own size, which the browser's fonts
-    // take apart from any other: laid out here a few at a time, they are
-    // ready when the screen lays out a line of thousands of them.
-    const ready = document.createElement('div');
-    ready.className = 'measure';
-    ready.textContent = characters.join('');
-    element.append(box, ready);
+    element.append(box);
     for (const span of measured) {
       const character = span.textContent ?? '';
       const codePoint = Number(character.codePointAt(0));
@@ -111,7 +105,6 @@ export class Spacings {
       }
     }
     box.remove();
-    ready.remove();
   }
 }
 
