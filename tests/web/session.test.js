@@ -96,6 +96,19 @@ describe('Session', () => {
       {earlyStarted: 0, lastRead: 0, lastWrite: false, ended: 0, output: 0});
   });
 
+  it('hands the page its thread back during a long replay, telling how far it has gone', async () => {
+    const {session, events} = watched(fakeProgram({onRead: (terminal, chunk) => {
+      for (const until = performance.now() + 2; performance.now() < until;);
+      return void terminal.write(1, chunk);
+    }}), 'a\n'.repeat(60));
+    let ticks = 0;
+    const timer = setInterval(() => ++ticks, 1);
+    await session.idle();
+    clearInterval(timer);
+    expect({ticks: ticks > 0, progress: events.replaying.mock.calls.at(-1)}).toEqual(
+      {ticks: true, progress: [120, 120]});
+  });
+
   it('holds the transcript to its limit, and the replay\'s output alone to its own', async () => {
     const {session, events} = watched(fakeProgram(), '', {replayOutput: 0, transcript: 4});
     await session.send('abc');
