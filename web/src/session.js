@@ -186,8 +186,8 @@ export class Session {
    * @returns {Promise<Uint8Array>}
    */
   async read(capacity) {
-    const waiting = this.current.length > 0 || this.taken < this.typed.length;
-    if (waiting && performance.now() - this.sliceStart > kSliceMilliseconds) {
+    const inputWaits = this.current.length > 0 || this.taken < this.typed.length;
+    if (inputWaits && performance.now() - this.sliceStart > kSliceMilliseconds) {
       await nextTask();
       this.sliceStart = performance.now();
       if (this.replaying && !this.ended) {
