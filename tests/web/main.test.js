@@ -5,6 +5,7 @@ import {readFileSync} from 'node:fs';
 import {resolve} from 'node:path';
 import {expect, it, vi} from 'vitest';
 import {describeSession, kMostTypedBytes} from '../../web/src/session_description.js';
+import {kSessionLimits} from '../../web/src/session.js';
 
 vi.mock('../../web/src/program_loader.js', async () => {
   const {fakeProgram} = await import('./fake_program.js');
@@ -86,4 +87,15 @@ it('opens a session, takes lines, starts anew or from a link, and hands out resu
     selected, left: document.querySelector('textarea')}).toEqual({copy: '結果をコピーしました。',
     share: 'コピーできませんでした。', picture: '結果が長すぎて画像にできません。',
     selected: [`${rule}\nA:\n${rule}\n`, zepiro.shareLink()], left: null});
+  // Past what a replay may write: no link that the page would refuse, and nothing kept further.
+  const limit = kSessionLimits.replayOutput;
+  kSessionLimits.replayOutput = zepiro.transcript().length;
+  const kept = localStorage.getItem('zepiro.session');
+  await zepiro.type('B');
+  expect({notice: said(), kept: localStorage.getItem('zepiro.session')}).toEqual(
+    {notice: expect.stringContaining('これ以上この端末に保存できません'), kept});
+  copied.mockClear().mockResolvedValue();
+  expect({share: await click('share'), copied: copied.mock.calls}).toEqual(
+    {share: expect.stringContaining('リンクにできません'), copied: []});
+  kSessionLimits.replayOutput = limit;
 });

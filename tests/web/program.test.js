@@ -37,7 +37,7 @@ async function run(seed, lines) {
   const session = new Session(seed, typed, {
     started: (given) => { rules = given; },
     output: (text, kind) => written.push({text, kind}),
-    idle() {}, ended() {}, unloaded() {}, refused() {}, limited() {},
+    idle() {}, ended() {}, unloaded() {}, refused() {}, limited() {}, replaying() {},
   }, createProgram);
   await session.idle();
   return {session, rules, written};

@@ -83,3 +83,17 @@ it('spaces characters as measured in their font, and sizes cells by the written 
   again.show();
   expect(vi.mocked(HTMLElement.prototype.getBoundingClientRect)).toHaveBeenCalledTimes(measured);
 });
+
+it('measures many new characters, then fills a long line, a slice at a time', () => {
+  const view = new ScreenView(document.createElement('div'), new ScreenText(2), () => 2);
+  const line = String.fromCodePoint(...Array.from({length: 200}, (_, i) => 0x5000 + i)) +
+    '＿'.repeat(2000);
+  view.text.add(line, 'output');
+  /** @type {number[]} */
+  const seen = [];
+  while (!view.show(0)) {  // its time always up: a layout in each call
+    seen.push(shown(view)[0]?.length ?? 0);
+  }
+  expect({seen, shown: shown(view)}).toEqual(
+    {seen: [0, 0, 0, 0, 1024, 2048, 2200], shown: [line]});
+});

@@ -9,7 +9,7 @@ import {kMostTypedBytes} from '../../web/src/session_description.js';
  */
 function watched(program, replayed = '', limits = undefined) {
   const events = {started: vi.fn(), output: vi.fn(), idle: vi.fn(), ended: vi.fn(),
-    unloaded: vi.fn(), refused: vi.fn(), limited: vi.fn()};
+    unloaded: vi.fn(), refused: vi.fn(), limited: vi.fn(), replaying: vi.fn()};
   return {session: new Session(3, new TextEncoder().encode(replayed), events, program, limits),
     events};
 }
@@ -95,6 +95,19 @@ describe('Session', () => {
       lastWrite: seen[1], ended: events.ended.mock.calls.length,
       output: events.output.mock.calls.length}).toEqual(
       {earlyStarted: 0, lastRead: 0, lastWrite: false, ended: 0, output: 0});
+  });
+
+  it('hands the page its thread back during a long replay, telling how far it has gone', async () => {
+    const {session, events} = watched(fakeProgram({onRead: (terminal, chunk) => {
+      for (const until = performance.now() + 2; performance.now() < until;);
+      return void terminal.write(1, chunk);
+    }}), 'a\n'.repeat(60));
+    let ticks = 0;
+    const timer = setInterval(() => ++ticks, 1);
+    await session.idle();
+    clearInterval(timer);
+    expect({ticks: ticks > 0, progress: events.replaying.mock.calls.at(-1)}).toEqual(
+      {ticks: true, progress: [120, 120]});
   });
 
   it('holds the transcript to its limit, and the replay\'s output alone to its own', async () => {

@@ -5,6 +5,7 @@ import {Notice} from '../../web/src/notices.js';
 import {automationInterface} from '../../web/src/automation.js';
 import {describeSession, fromBase64Url} from '../../web/src/session_description.js';
 import {fakeProgram} from './fake_program.js';
+import {kSessionLimits} from '../../web/src/session.js';
 
 /** @type {SessionHost[]} hosts whose sessions a test leaves running */
 const opened = [];
@@ -115,6 +116,18 @@ describe('SessionHost', () => {
     expect({notice: seen().notice, nothingOffered: open().seen().notice}).toEqual(
       {notice: expect.stringContaining('保存できませんでした'), nothingOffered: null});
     vi.unstubAllGlobals();
+  });
+
+  it('lets go of a kept session whose replay writes more than a link\'s may', async () => {
+    localStorage.setItem('zepiro.session', link(1, 'a\n').slice(1));
+    const {notice, zepiro, seen} = open();
+    const limit = kSessionLimits.replayOutput;
+    kSessionLimits.replayOutput = 2;  // its replay writes '>a\n'
+    notice.querySelector('button')?.click();
+    await zepiro.idle();
+    kSessionLimits.replayOutput = limit;
+    expect({notice: seen().notice, kept: localStorage.length, seed: zepiro.seed !== 1}).toEqual(
+      {notice: expect.stringContaining('長すぎるため削除しました'), kept: 0, seed: true});
   });
 
   it('keeps each tab\'s session on its own, through reloads, and lets go only of one ended', async () => {

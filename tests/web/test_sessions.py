@@ -1,10 +1,12 @@
-"""Sessions in headless Chromium: a refused link stops at once; a reload, and
-another tab, keep what was typed."""
+"""Sessions in headless Chromium: a refused link stops at once, a long replay never freezes;
+a reload, and another tab, keep what was typed."""
 
+import itertools
 import os
 import subprocess
 import unittest
 
+from selenium.webdriver.support.wait import WebDriverWait
 from dialogue import PAGE, TYPE_ALL, Browser, linux
 from test_page import NAMES, browser, link_text
 
@@ -18,6 +20,21 @@ Object.defineProperty(HTMLElement.prototype, 'hidden', {...hidden, set(value) {
   }
   hidden.set.call(this, value);
 }});"""
+# A 20 ms timer that keeps the longest gap between its ticks once the program's script has run
+# (the page's own load, replay or not), and the last replay progress it saw.
+TICKS = """window.ticks = {longest: 0, last: 0, progress: ''};
+setInterval(() => {
+  const now = performance.now();
+  ticks.longest = Math.max(ticks.longest, ticks.last && now - ticks.last);
+  ticks.last = window.createZepiro ? now : 0;
+  ticks.progress = document.querySelector('#screen .progress')?.textContent ?? ticks.progress;
+}, 20);"""
+REPLAYS = (("65,536 empty lines", [""] * 65536),  # each 64 KiB typed, as much as a link holds
+           ("one line of 21,845 distinct characters", ["".join(map(chr, range(0x4E00, 0xA355)))]))
+
+
+def replay_link(lines):
+    return f"{PAGE}#seed=1&typed={link_text(chr(10).join(lines))}"
 
 
 class Sessions(Browser, unittest.TestCase):
@@ -60,3 +77,26 @@ class Sessions(Browser, unittest.TestCase):
         finally:
             self.driver.close()
             self.driver.switch_to.window(first)
+
+    def test_a_long_replay_leaves_the_page_free_shows_how_far_it_is_and_can_be_left(self):
+        mark = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                           {"source": TICKS})
+        self.driver.set_script_timeout(120)
+        try:
+            for rate, (name, lines) in itertools.product((1, 4), REPLAYS):  # 4: a phone's CPU
+                self.driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": rate})
+                with self.subTest(name, rate=rate):
+                    self.assertEqual(self.open(replay_link(lines)), linux(1, lines))
+                    ticks = self.driver.execute_script("return ticks")
+                    print(f"{name} at {rate}x: longest gap {ticks['longest']:.0f} ms")
+                    self.assertLessEqual(ticks["longest"], 250)
+                    self.assertRegex(ticks["progress"], r"^入力を再生しています\s+[\d,]+ / 65,536")
+            self.driver.get(replay_link(REPLAYS[0][1]))  # some seconds at 4x
+            WebDriverWait(self.driver, 30).until(lambda d: any(  # shown after half a second
+                e.is_displayed() for e in d.find_elements("class name", "progress")))
+            self.driver.find_element("id", "new").click()  # 新しく始める leaves it
+            self.assertEqual(self.driver.execute_async_script(TYPE_ALL, []), linux(1, []))
+            self.assertNotEqual(self.driver.execute_script("return zepiro.seed"), 1)
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 1})
+            self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", mark)

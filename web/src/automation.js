@@ -15,12 +15,13 @@ export function automationInterface(host) {
      * does, and rejects a line that would take the session past a link's size.
      * @param {unknown} line
      */
-    type: (line) => host.type(String(line)),
+    type: (line) => host.type(String(line)).then(() => host.screenShown),
     /**
      * Resolves once the program waits with nothing left to read, or has
-     * ended: by itself, refused, or left for another session.
+     * ended: by itself, refused, or left for another session; and the
+     * screen shows what it wrote.
      */
-    idle: () => host.session.idle(),
+    idle: () => host.session.idle().then(() => host.screenShown),
     get seed() {
       return host.session.seed;
     },

@@ -57,7 +57,13 @@ export class HandOut {
     this.pictureNames = new PictureNames();
   }
 
+  /** Copies the session's link; one the page would refuse to replay, it does not. */
   async copyLink() {
+    if (!this.host.session.replayable()) {
+      this.notice.say('このセッションは長くなりすぎたため、リンクにできません' +
+        '（リンクから再生できる画面の出力を超えています）。');
+      return;
+    }
     const link = this.host.shareLink();
     if (link === null) {
       this.notice.say('プログラムを読み込んでいます。読み込みが終わってから、もう一度押してください。');

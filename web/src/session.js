@@ -3,6 +3,7 @@
 
 import {kStandardOutput, rulesOf} from './program.js';
 import {kMostTypedBytes} from './session_description.js';
+import {kSliceMilliseconds, nextTask} from './tasks.js';
 
 /** @typedef {import('./program.js').CreateProgram} CreateProgram */
 /** @typedef {import('./program.js').ProgramRules} ProgramRules */
@@ -22,10 +23,13 @@ import {kMostTypedBytes} from './session_description.js';
  * @property {() => void} refused  a replay wrote too much; the program is stopped
  * @property {(limit: string) => void} limited
  *   the session reached one of the page's limits, named in words; the program is stopped
+ * @property {(done: number, total: number) => void} replaying
+ *   the replay hands the page its thread back, or has ended, with `done` of its
+ *   `total` bytes taken
  */
 
 /**
- * A replayed link that writes more than this is refused: some 270 redraws of
+ * A replayed link that writes more than this is refused: some 500 redraws of
  * the largest draw, more than any evening's link holds, and little enough
  * that a hostile link is refused within a second of opening.
  */
@@ -75,8 +79,12 @@ export class Session {
     this.typed = linesOf(replayed);
     /** How many of the typed bytes were replayed rather than typed here. */
     this.replayedLength = replayed.length;
-    /** @type {Uint8Array[]} lines sent but not yet taken */
-    this.queue = [...this.typed];
+    /** How many of the typed lines the program has taken; the others wait. */
+    this.taken = 0;
+    /** How many typed bytes the program has taken, in lines taken whole. */
+    this.takenBytes = 0;
+    /** When the program last had the thread back from the page (performance.now()). */
+    this.sliceStart = performance.now();
     /** @type {Uint8Array} the rest of the line being read */
     this.current = new Uint8Array(0);
     /** @type {(() => void) | null} resolves the read that waits for a line */
@@ -122,7 +130,7 @@ export class Session {
    */
   idle() {
     return new Promise((resolve) => {
-      if (this.ended || (this.reader !== null && this.queue.length === 0)) {
+      if (this.ended || (this.reader !== null && this.taken === this.typed.length)) {
         resolve();
       } else {
         this.idleWaiters.push(resolve);
@@ -152,11 +160,17 @@ export class Session {
       return Promise.reject(new RangeError(
         `a session takes at most ${kMostTypedBytes} typed bytes, as a link holds`));
     }
-    const bytes = new TextEncoder().encode(line + '\n');
-    this.typed.push(bytes);
-    this.queue.push(bytes);
+    this.typed.push(new TextEncoder().encode(line + '\n'));
     this.release();
     return this.idle();
+  }
+
+  /**
+   * Whether a link to the session as far as it went would be taken: its
+   * replay writes no more than a replay may.
+   */
+  replayable() {
+    return this.transcript.length <= this.limits.replayOutput;
   }
 
   /** How many bytes have been typed, replayed ones included. */
@@ -179,22 +193,37 @@ export class Session {
    * Called by the program: up to `capacity` typed bytes, once there are some.
    * A line taken is echoed on the screen. Once the session has ended, the
    * program's input ends too (no bytes), so that a stopped program stops.
+   * A program that has run for a slice, with bytes waiting for it, first
+   * hands the page its thread back (with none, it waits anyway), and tells
+   * how far a replay has gone.
    * @param {number} capacity
    * @returns {Promise<Uint8Array>}
    */
   async read(capacity) {
+    const inputWaits = this.current.length > 0 || this.taken < this.typed.length;
+    if (inputWaits && performance.now() - this.sliceStart > kSliceMilliseconds) {
+      await nextTask();
+      this.sliceStart = performance.now();
+      if (this.replaying && !this.ended) {
+        this.events.replaying(Math.min(this.takenBytes, this.replayedLength), this.replayedLength);
+      }
+    }
     while (this.current.length === 0) {
       if (this.ended) {
         return new Uint8Array(0);
       }
-      const next = this.queue.shift();
-      if (next !== undefined) {
-        this.current = next;
+      if (this.taken < this.typed.length) {
+        this.current = this.typed[this.taken++];
+        this.takenBytes += this.current.length;
         this.events.output(new TextDecoder().decode(this.current), 'typed');
       } else {
-        this.replaying = false;
+        if (this.replaying) {
+          this.replaying = false;
+          this.events.replaying(this.replayedLength, this.replayedLength);
+        }
         this.wake();
         await new Promise((resolve) => { this.reader = () => resolve(undefined); });
+        this.sliceStart = performance.now();
       }
     }
     const chunk = this.current.subarray(0, capacity);
@@ -268,7 +297,6 @@ export class Session {
       return;
     }
     this.ended = true;
-    this.queue = [];
     this.current = new Uint8Array(0);
     say();
     this.release();

@@ -5,9 +5,9 @@
 // goes. The parts that follow the session shown (the input line, 送信)
 // listen to the host.
 
-import {Session, kSessionLimits} from './session.js';
+import {Session} from './session.js';
 import {ScreenText} from './screen_text.js';
-import {ScreenView, scrollToNewest} from './screen_view.js';
+import {ScreenView, showReplayProgress} from './screen_view.js';
 import {describeSession, kMostTypedBytes, readSession} from './session_description.js';
 import {KeptSessions, kMostKept} from './storage.js';
 import {summarize} from './session_summary.js';
@@ -45,9 +45,6 @@ function randomSeed() {
 
 /** @typedef {(change: SessionChange, session: Session) => void} SessionListener */
 
-/** The device's own session ran here before, however much its replay writes. */
-const kKeptLimits = {...kSessionLimits, replayOutput: Infinity};
-
 const kUnreadableKept = 'この端末に保存されていたセッションは読めなかったため、削除しました。';
 
 export class SessionHost {
@@ -78,6 +75,8 @@ export class SessionHost {
     this.madeBy = null;
     /** @type {string | null} the program's, known once one has started */
     this.version = null;
+    /** Resolves once the screen shows what the session shown has written. */
+    this.screenShown = Promise.resolve();
     /** The notice's action that starts a new session. */
     this.startAnew = {label: '新しく始める', run: () => void this.startNew()};
     /** @type {Session} */
@@ -149,9 +148,10 @@ export class SessionHost {
       idle: () => shown() && this.idle(session),
       ended: (status) => shown() && this.ended(status),
       unloaded: () => shown() && this.unloaded(),
-      refused: () => shown() && this.refuseLink(),
+      refused: () => shown() && this.refuse(source),
       limited: (limit) => shown() && this.reachedLimit(limit),
-    }, this.createProgram, source === 'kept' ? kKeptLimits : kSessionLimits);
+      replaying: (done, total) => shown() && showReplayProgress(this.parts.screen, done, total),
+    }, this.createProgram);
     this.session = session;
     this.tell('began', session);
     return session;
@@ -256,7 +256,9 @@ export class SessionHost {
    * into it here, on the device; lets it go once it ended through the
    * program's own end (status 0). A link's session is left to its link until
    * something is typed into it. A session stopped by the page, or broken
-   * down, stays kept as it was, to be taken up again.
+   * down, stays kept as it was, to be taken up again. A session whose replay
+   * would write more than a replay may is kept no further: what was kept
+   * before stays, in the address bar too.
    * @param {Session} session
    */
   keep(session) {
@@ -267,6 +269,11 @@ export class SessionHost {
     if (this.version === null || (this.source === 'link' && !typedHere)) {
       return;
     }
+    if (!session.ended && !session.replayable()) {
+      this.sayUnkept('このセッションは長くなりすぎたため、これ以上この端末に保存できません。' +
+        '保存されているのは、その前の入力までです。');
+      return;
+    }
     const description = {seed: session.seed, typed: session.typedBytes(), version: this.version};
     this.address.show(describeSession(description));
     if (session.ended || !typedHere) {
@@ -275,17 +282,28 @@ export class SessionHost {
     const {kept, letGo} = this.store.keep(this.entry, description);
     letGo.forEach((one) => this.parts.notice.prepend(`この端末に残せるセッションは${kMostKept}件までのため、` +
       `いちばん前に入力したセッション（${summarize(one)}）を削除しました。`));
-    if (!kept && !this.saidUnkept) {
-      this.saidUnkept = true;
-      this.parts.notice.say('この端末にセッションを保存できませんでした（保存領域が一杯か、使えません）。' +
+    if (!kept) {
+      this.sayUnkept('この端末にセッションを保存できませんでした（保存領域が一杯か、使えません）。' +
         '続きを残すには「リンクをコピー」を使ってください。');
     }
   }
 
+  /**
+   * Says once per session why it is not kept.
+   * @private
+   * @param {string} why
+   */
+  sayUnkept(why) {
+    if (!this.saidUnkept) {
+      this.saidUnkept = true;
+      this.parts.notice.say(why);
+    }
+  }
+
   showScreen() {
-    if (this.view !== null) {
-      this.view.show();
-      scrollToNewest();
+    const view = this.view;
+    if (view !== null) {
+      this.screenShown = view.showInSlices(() => this.view === view);
     }
   }
 
@@ -324,6 +342,22 @@ export class SessionHost {
 
   refuseLink() {
     return this.startWithOffer('リンクを読めませんでした（壊れているか、長すぎます）。新しいセッションを始めました。');
+  }
+
+  /**
+   * Refuses a replay that wrote more than a replay may: a link's, or the
+   * session kept on the device, which is then let go rather than offered again.
+   * @param {SessionSource} source
+   */
+  refuse(source) {
+    if (source !== 'kept') {
+      this.refuseLink();
+      return;
+    }
+    this.store.letGo(this.entry);
+    this.startNew();
+    this.parts.notice.say('この端末に保存されていたセッションは、再生すると長すぎるため削除しました。' +
+      '新しいセッションを始めました。');
   }
 
   /**

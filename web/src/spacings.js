@@ -10,6 +10,10 @@ const kMeasuredSize = 100;
 // Spacings are kept in thousandths of an em, so that characters of one
 // advance share a spacing.
 const kSpacingUnits = 1000;
+// Characters are measured this many to a layout: a character new to the
+// browser's fonts can take a tenth of a millisecond, four times that on a
+// phone, so that a layout of them stays within a slice of work.
+const kMeasuredAtOnce = 64;
 
 /**
  * The code units of the character at `index`: two for a surrogate pair.
@@ -40,29 +44,48 @@ export class Spacings {
   }
 
   /**
-   * Measures those of `texts`' characters not measured yet, all in one
-   * layout, in `element`'s font.
+   * Measures those of `texts`' characters not measured yet, in `element`'s
+   * font, kMeasuredAtOnce to a layout, until all are or `until` (a time of
+   * performance.now()) has passed.
    * @param {string[]} texts
    * @param {HTMLElement} element
    * @param {(codePoint: number) => number} cellWidth
+   * @param {number} [until]
+   * @returns {boolean} whether every character is measured with time left
    */
-  measure(texts, element, cellWidth) {
+  measure(texts, element, cellWidth, until = Infinity) {
     /** @type {Set<string>} */
-    const characters = new Set();
+    const batch = new Set();
+    const measureBatch = () => {
+      this.measureNow([...batch], element, cellWidth);
+      batch.clear();
+      return performance.now() <= until;
+    };
     for (const text of texts) {
       for (let i = 0; i < text.length; i += characterLength(text, i)) {
         if (Number.isNaN(this.at(text, i))) {
-          characters.add(String.fromCodePoint(Number(text.codePointAt(i))));
+          batch.add(String.fromCodePoint(Number(text.codePointAt(i))));
+          if (batch.size === kMeasuredAtOnce && !measureBatch()) {
+            return false;
+          }
         }
       }
     }
-    if (characters.size === 0) {
-      return;
-    }
+    return batch.size === 0 || measureBatch();
+  }
+
+  /**
+   * Measures `characters` in one layout.
+   * @private
+   * @param {string[]} characters
+   * @param {HTMLElement} element
+   * @param {(codePoint: number) => number} cellWidth
+   */
+  measureNow(characters, element, cellWidth) {
     const box = document.createElement('div');
     box.className = 'measure';
     box.style.fontSize = `${kMeasuredSize}px`;
-    const measured = [...characters].map((character) => {
+    const measured = characters.map((character) => {
       const span = document.createElement('span');
       span.textContent = character;
       return span;
