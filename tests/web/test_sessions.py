@@ -92,8 +92,9 @@ class Sessions(Browser, unittest.TestCase):
                     self.assertLessEqual(ticks["longest"], 250)
                     self.assertRegex(ticks["progress"], r"^入力を再生しています\s+[\d,]+ / 65,536")
             self.driver.get(replay_link(REPLAYS[0][1]))  # some seconds at 4x
-            WebDriverWait(self.driver, 30).until(lambda d: any(  # shown after half a second
-                e.is_displayed() for e in d.find_elements("class name", "progress")))
+            WebDriverWait(self.driver, 30).until(lambda d: d.execute_script(  # after half a second
+                "return [...document.getElementsByClassName('progress')].some((e) =>"
+                " getComputedStyle(e).visibility === 'visible')"))
             self.driver.find_element("id", "new").click()  # 新しく始める leaves it
             self.assertEqual(self.driver.execute_async_script(TYPE_ALL, []), linux(1, []))
             self.assertNotEqual(self.driver.execute_script("return zepiro.seed"), 1)
